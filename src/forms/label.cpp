@@ -1,0 +1,30 @@
+#include "forms/label.h"
+
+#include "forms/border.h"
+
+#include <QPainter>
+
+namespace forms {
+
+Label::Label(QWidget* parent, const QString& caption, Qt::Alignment alignment, bool sunken)
+    : QLabel(caption, parent), sunken_(sunken) {
+    setAlignment(alignment);
+    setTextFormat(Qt::PlainText);
+    if (sunken_) {
+        setContentsMargins(kBorderWidth + 1, kBorderWidth, kBorderWidth + 1, kBorderWidth);
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        setPalette(pal);
+    }
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (sunken_) {
+        QPainter p(this);
+        drawSunkenBorder(p, rect());
+    }
+}
+
+} // namespace forms

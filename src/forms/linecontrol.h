@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLineF>
+
+namespace forms {
+
+class PictureBox;
+
+// A straight line drawn inside a picture box, over its image. Coordinates are
+// pixels from the top left corner of the box's inner area.
+class LineControl {
+public:
+    LineControl() = default;
+    LineControl(const LineControl&) = delete;
+    LineControl& operator=(const LineControl&) = delete;
+
+    // Puts the line into its box; the box draws it from then on.
+    void place(PictureBox* host, QLineF line);
+
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    void setVisible(bool visible);
+    bool isVisible() const { return visible_; }
+
+    QLineF line() const { return line_; }
+    PictureBox* host() const { return host_; }
+
+private:
+    PictureBox* host_ = nullptr;
+    QLineF line_;
+    bool visible_ = false;
+};
+
+} // namespace forms

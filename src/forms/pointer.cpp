@@ -1,0 +1,18 @@
+#include "forms/pointer.h"
+
+#include <QWidget>
+
+namespace forms {
+
+void MousePointer::setBusy() {
+    busy_ = true;
+    ++timesBusy_;
+    window_->setCursor(Qt::WaitCursor);
+}
+
+void MousePointer::setDefault() {
+    busy_ = false;
+    window_->unsetCursor();
+}
+
+} // namespace forms
