@@ -1,0 +1,59 @@
+// The end of a game: three in a line, or a full grid.
+#include "game/lines.h"
+#include "ui/lautari.h"
+
+#include <QLabel>
+
+void Lautari::Tarkista() {
+    std::array<QString, 9> merkit;
+    for (Sq s : kRuudut) merkit[s] = ruutu(s).tag();
+
+    // Every complete line is shown and reported on every call; Voitto counts
+    // the game only once.
+    for (QStringView merkki : {kRisti, kNolla}) {
+        for (int L : kTarkistusjarjestys) {
+            const auto& linja = kLinjat[L - 1];
+            const bool tasan = merkit[linja[0]] == merkki && merkit[linja[1]] == merkki &&
+                               merkit[linja[2]] == merkki;
+            if (!tasan) continue;
+            for (int n = 1; n <= 3; ++n) Viiva(L, n).show();
+            Voitto(merkki);
+        }
+    }
+}
+
+void Lautari::nosta(QLabel* laskuri) {
+    laskuri->setText(QString::number(laskuri->text().toLongLong() + 1));
+}
+
+void Lautari::Voitto(QStringView merkki) {
+    const bool kaynnissa = PelinTila == kKaynnissa;
+    const bool tasoOk = Vaikeus >= 1 && Vaikeus <= 3;
+    QString voittaja;
+    if (merkki == kRisti) {
+        voittaja = MnuPelaaja->caption();
+        if (kaynnissa && tasoOk) nosta(Voitot[Vaikeus - 1]);
+    } else if (merkki == kNolla) {
+        voittaja = MnuTietokone->caption();
+        if (kaynnissa && tasoOk) nosta(Haviot[Vaikeus - 1]);
+    }
+    RnTeksti->setText(QStringLiteral("Voittaja : ") + voittaja);
+    beep.sound();
+    SammutaNapit();
+    PelinTila = kLoppu.toString();
+}
+
+void Lautari::OnkoRuudukkoTaysi() {
+    int maara = 0;
+    for (Sq s : kRuudut)
+        if (ruutu(s).hasPicture()) ++maara;
+    if (maara == 9) RuudukkoTaysi = true;
+}
+
+void Lautari::PeliRuudukkoTaysi() {
+    beep.sound();
+    RnTeksti->setText(QStringLiteral("Tasapeli (Ruudukko Täysi)"));
+    SammutaNapit();
+    PelinTila = kLoppu.toString();
+    if (Vaikeus >= 1 && Vaikeus <= 3) nosta(Tp[Vaikeus - 1]);
+}

@@ -1,0 +1,38 @@
+// The board as a whole: lock, unlock, clear, wipe the line, and a new game.
+#include "ui/lautari.h"
+
+#include <QLabel>
+
+void Lautari::SammutaNapit() {
+    for (Sq s : kRuudut) ruutu(s).setEnabled(false);
+}
+
+void Lautari::KaynnistaNapit() {
+    for (Sq s : kRuudut) ruutu(s).setEnabled(true);
+}
+
+void Lautari::TyhjennaNapit() {
+    for (Sq s : kRuudut) ruutu(s).clearPicture();
+    for (Sq s : kRuudut) ruutu(s).setTag(QString());
+}
+
+void Lautari::PyyhiViivat() {
+    for (forms::LineControl& viiva : viivat_) viiva.hide();
+}
+
+void Lautari::UusiPeli() {
+    PyyhiViivat();
+    TyhjennaNapit();
+    KaynnistaNapit();
+    RuutuTaysi = false;
+    Siirretty = false;
+    RuudukkoTaysi = false;
+    PelinTila = kKaynnissa.toString();
+    RnTeksti->clear();
+    if (Aloittaja == kTietokone && Pelaajia == 1) Tietokone3();
+    Vuoro = (Pelaajia == 2 && Aloittaja == kTietokone) ? 2 : 1;
+    if (Pelaajia == 2) {
+        if (Aloittaja == kPelaaja) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 1"));
+        if (Aloittaja == kTietokone) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 2"));
+    }
+}
