@@ -1,0 +1,81 @@
+// The computer's rule-based moves. Each table is tried in its order, and the
+// first rule that applies places the nought.
+#include "ui/lautari.h"
+
+namespace {
+
+// Two squares of a line hold the mark and the third is free. Every line
+// appears three times, once with each of its squares as the target; the
+// order is the tie-break when several lines qualify.
+constexpr Rule kLinjataulu[] = {
+    {{a1, a2}, a3}, {{a1, b2}, c3}, {{a1, b1}, c1}, {{a2, a3}, a1}, {{a2, b2}, c2},
+    {{a3, b3}, c3}, {{a3, b2}, c1}, {{b1, c1}, a1}, {{b1, b2}, b3}, {{b2, c2}, a2},
+    {{b2, b3}, b1}, {{b3, c3}, a3}, {{c1, c2}, c3}, {{c1, b2}, a3}, {{c2, c3}, c1},
+    {{c3, b2}, a1}, {{a1, a3}, a2}, {{b1, b3}, b2}, {{c1, c3}, c2}, {{a1, c1}, b1},
+    {{a2, c2}, b2}, {{a3, c3}, b3}, {{a1, c3}, b2}, {{c1, a3}, b2},
+};
+
+// Double threats. Rules 1 to 8: a corner and an edge square that shares no
+// line with it; the target is the corner where their border lines meet, and
+// the third squares of both lines must be free. Rules 9 to 12: two opposite
+// corners; one edge square of a remaining corner's two border lines is taken.
+// Fork blocking reads all twelve with crosses, fork making the first eight
+// with noughts.
+constexpr Rule kHaarukat[] = {
+    {{a1, c2}, {c1, b1, c3}, c1}, {{a1, b3}, {a3, a2, c3}, a3}, {{c1, a2}, {a1, b1, a3}, a1},
+    {{c1, b3}, {c3, c2, a3}, c3}, {{c3, a2}, {a3, a1, b3}, a3}, {{c3, b1}, {c1, a1, c2}, c1},
+    {{a3, b1}, {a1, a2, c1}, a1}, {{a3, c2}, {c3, b3, c1}, c3}, {{a1, c3}, {c2, b1}, c2},
+    {{a1, c3}, {a2, b3}, a2},     {{c1, a3}, {a2, b1}, a2},     {{c1, a3}, {c2, b3}, c2},
+};
+constexpr int kHaarukanTeko = 8;
+
+// A corner holds the mark and the centre is free.
+constexpr Rule kKeskusta[] = {{{a1}, b2}, {{a3}, b2}, {{c1}, b2}, {{c3}, b2}};
+
+// The centre and a corner hold noughts: the corner beside it on a border line.
+constexpr Rule kViereiset[] = {
+    {{b2, c1}, c3}, {{b2, c1}, a1}, {{b2, a1}, a3}, {{b2, a1}, c1},
+    {{b2, a3}, c3}, {{b2, a3}, a1}, {{b2, c3}, a3}, {{b2, c3}, c1},
+};
+
+} // namespace
+
+void Lautari::asetaNolla(Sq s) {
+    ruutu(s).setPictureFrom(*Nolla);
+    ruutu(s).setTag(kNolla.toString());
+    Siirretty = true;
+}
+
+// Squares are free by picture and marked by exact text.
+void Lautari::saannot(const Rule* first, const Rule* last, QStringView merkki) {
+    for (const Rule* r = first; r != last; ++r) {
+        if (Siirretty) return;
+        if (r->marked.all([&](Sq s) { return ruutu(s).tag() == merkki; }) &&
+            r->free.all([&](Sq s) { return !ruutu(s).hasPicture(); }))
+            asetaNolla(r->target);
+    }
+}
+
+void Lautari::Tietokone1() {
+    saannot(std::begin(kLinjataulu), std::end(kLinjataulu), kNolla);
+    Tarkista();
+}
+
+void Lautari::Tietokone2() {
+    saannot(std::begin(kLinjataulu), std::end(kLinjataulu), kRisti);
+    Tarkista();
+}
+
+void Lautari::Tietokone25() { saannot(std::begin(kHaarukat), std::end(kHaarukat), kRisti); }
+
+void Lautari::tietokone26() { saannot(std::begin(kKeskusta), std::end(kKeskusta), kRisti); }
+
+void Lautari::Tietokone27() {
+    saannot(std::begin(kHaarukat), std::begin(kHaarukat) + kHaarukanTeko, kNolla);
+}
+
+void Lautari::Tietokone28() { saannot(std::begin(kKeskusta), std::end(kKeskusta), kNolla); }
+
+void Lautari::Tietokone285() {
+    saannot(std::begin(kViereiset), std::end(kViereiset), kNolla);
+}
