@@ -1,0 +1,14 @@
+#include "ui/lautari.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lautari -98"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+
+    Lautari window;
+    window.move(1500 / 15, 1110 / 15);
+    window.show();
+    return app.exec();
+}

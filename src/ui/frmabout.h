@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace forms {
+class PictureBox;
+}
+
+// The About box: the program's icon, name, version and a short description,
+// and one button that closes it. It is destroyed when it closes.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* owner);
+
+    void cmdOK_Click();
+
+    forms::PictureBox* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+
+    // The parts of the title and of the description, each on a line of its own.
+    static const QStringList kOtsikko;
+    static const QStringList kKuvaus;
+
+protected:
+    void reject() override;
+    void paintEvent(QPaintEvent* event) override;
+};
