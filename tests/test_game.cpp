@@ -57,24 +57,24 @@ void GameFlow::twoPlayerWinOnEachLine_data() {
     QTest::newRow("1 top row") << QStringList{"a1", "b1", "a2", "b2", "a3"}
                                << "Viiva11 Viiva12 Viiva13" << QStringList{"a1", "a2", "a3"}
                                << "Pelaaja 1" << p1;
-    QTest::newRow("2 right column") << QStringList{"a3", "a1", "b3", "a2", "c3"}
-                                    << "Viiva21 Viiva22 Viiva23" << QStringList{"a3", "b3", "c3"}
-                                    << "Pelaaja 1" << p1;
+    QTest::newRow("2 right column")
+        << QStringList{"a3", "a1", "b3", "a2", "c3"} << "Viiva21 Viiva22 Viiva23"
+        << QStringList{"a3", "b3", "c3"} << "Pelaaja 1" << p1;
     QTest::newRow("3 bottom row") << QStringList{"c1", "a1", "c2", "a2", "c3"}
                                   << "Viiva31 Viiva32 Viiva33" << QStringList{"c3", "c2", "c1"}
                                   << "Pelaaja 1" << p1;
-    QTest::newRow("4 left column") << QStringList{"a1", "a2", "b1", "a3", "c1"}
-                                   << "Viiva41 Viiva42 Viiva43" << QStringList{"c1", "b1", "a1"}
-                                   << "Pelaaja 1" << p1;
-    QTest::newRow("5 diagonal from a1") << QStringList{"a2", "a1", "a3", "b2", "b1", "c3"}
-                                        << "Viiva51 Viiva52 Viiva53"
-                                        << QStringList{"a1", "b2", "c3"} << "Pelaaja 2" << p2;
-    QTest::newRow("6 diagonal from a3") << QStringList{"a1", "a3", "a2", "b2", "b3", "c1"}
-                                        << "Viiva61 Viiva62 Viiva63"
-                                        << QStringList{"a3", "b2", "c1"} << "Pelaaja 2" << p2;
-    QTest::newRow("7 middle column") << QStringList{"a1", "a2", "a3", "b2", "b1", "c2"}
-                                     << "Viiva71 Viiva72 Viiva73" << QStringList{"a2", "b2", "c2"}
-                                     << "Pelaaja 2" << p2;
+    QTest::newRow("4 left column")
+        << QStringList{"a1", "a2", "b1", "a3", "c1"} << "Viiva41 Viiva42 Viiva43"
+        << QStringList{"c1", "b1", "a1"} << "Pelaaja 1" << p1;
+    QTest::newRow("5 diagonal from a1")
+        << QStringList{"a2", "a1", "a3", "b2", "b1", "c3"} << "Viiva51 Viiva52 Viiva53"
+        << QStringList{"a1", "b2", "c3"} << "Pelaaja 2" << p2;
+    QTest::newRow("6 diagonal from a3")
+        << QStringList{"a1", "a3", "a2", "b2", "b3", "c1"} << "Viiva61 Viiva62 Viiva63"
+        << QStringList{"a3", "b2", "c1"} << "Pelaaja 2" << p2;
+    QTest::newRow("7 middle column")
+        << QStringList{"a1", "a2", "a3", "b2", "b1", "c2"} << "Viiva71 Viiva72 Viiva73"
+        << QStringList{"a2", "b2", "c2"} << "Pelaaja 2" << p2;
     QTest::newRow("8 middle row") << QStringList{"b1", "a1", "b2", "a2", "b3"}
                                   << "Viiva81 Viiva82 Viiva83" << QStringList{"b1", "b2", "b3"}
                                   << "Pelaaja 1" << p1;
@@ -186,7 +186,8 @@ void GameFlow::lockedBoardIgnoresEveryClick() {
     w->Mnu2Pelaajaa->click();
     w.clickAll({a1, b1, a2, b2, a3});
     const QString board = w.board();
-    for (Sq s : kRuudut) w.click(s);
+    for (Sq s : kRuudut)
+        w.click(s);
     QCOMPARE(w.board(), board);
     QCOMPARE(w.status(), u"Voittaja : Pelaaja 1");
 }
@@ -194,7 +195,8 @@ void GameFlow::lockedBoardIgnoresEveryClick() {
 void GameFlow::onlyExactMarksCount() {
     Window w;
     w->Mnu2Pelaajaa->click();
-    for (Sq s : {a1, a2, a3}) w->ruutu(s).setTag(QStringLiteral("risti"));
+    for (Sq s : {a1, a2, a3})
+        w->ruutu(s).setTag(QStringLiteral("risti"));
     w->Tarkista();
     QCOMPARE(w.visibleSegments(), QString());
     QCOMPARE(w->PelinTila, u"käynnissä");
@@ -244,7 +246,8 @@ void GameFlow::drawIsDeclaredAndCountedUnderTheLevel() {
         QCOMPARE(w.status(), u"Tasapeli (Ruudukko Täysi)");
         QVERIFY(w.boardLocked());
         QCOMPARE(w->PelinTila, u"loppu");
-        for (int i = 0; i < 3; ++i) QCOMPARE(w->Tp[i]->text(), i == level - 1 ? u"1" : u"0");
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(w->Tp[i]->text(), i == level - 1 ? u"1" : u"0");
     }
 }
 

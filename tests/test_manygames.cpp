@@ -10,7 +10,8 @@ namespace {
 
 int total(const std::array<QLabel*, 3>& labels) {
     int n = 0;
-    for (QLabel* l : labels) n += l->text().toInt();
+    for (QLabel* l : labels)
+        n += l->text().toInt();
     return n;
 }
 
@@ -114,8 +115,8 @@ void ManyGames::invariantsHoldAfterEveryClick() {
     // Every counter outside the level stayed at zero.
     int all = 0;
     for (int i = 0; i < 3; ++i) {
-        const int sum = w->Voitot[i]->text().toInt() + w->Tp[i]->text().toInt() +
-                        w->Haviot[i]->text().toInt();
+        const int sum =
+            w->Voitot[i]->text().toInt() + w->Tp[i]->text().toInt() + w->Haviot[i]->text().toInt();
         QCOMPARE(sum, i == level - 1 ? finished : 0);
         all += sum;
     }

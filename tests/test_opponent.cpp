@@ -10,9 +10,9 @@ namespace {
 
 using Step = void (Lautari::*)();
 const std::map<QString, Step> kSteps = {
-    {"Tietokone1", &Lautari::Tietokone1},   {"Tietokone2", &Lautari::Tietokone2},
-    {"Tietokone25", &Lautari::Tietokone25}, {"tietokone26", &Lautari::tietokone26},
-    {"Tietokone27", &Lautari::Tietokone27}, {"Tietokone28", &Lautari::Tietokone28},
+    {"Tietokone1", &Lautari::Tietokone1},     {"Tietokone2", &Lautari::Tietokone2},
+    {"Tietokone25", &Lautari::Tietokone25},   {"tietokone26", &Lautari::tietokone26},
+    {"Tietokone27", &Lautari::Tietokone27},   {"Tietokone28", &Lautari::Tietokone28},
     {"Tietokone285", &Lautari::Tietokone285}, {"Tietokone3", &Lautari::Tietokone3},
 };
 
@@ -142,14 +142,22 @@ void Opponent::rules() {
 void Opponent::noRuleMovesOnceTheComputerHasMoved_data() {
     QTest::addColumn<QString>("step");
     QTest::addColumn<QString>("board");
-    QTest::newRow("Tietokone1") << "Tietokone1" << "OO.......";
-    QTest::newRow("Tietokone2") << "Tietokone2" << "XX.......";
-    QTest::newRow("Tietokone25") << "Tietokone25" << "X......X.";
-    QTest::newRow("tietokone26") << "tietokone26" << "X........";
-    QTest::newRow("Tietokone27") << "Tietokone27" << "O......O.";
-    QTest::newRow("Tietokone28") << "Tietokone28" << "O........";
-    QTest::newRow("Tietokone285") << "Tietokone285" << "....O.O..";
-    QTest::newRow("Tietokone3") << "Tietokone3" << ".........";
+    QTest::newRow("Tietokone1") << "Tietokone1"
+                                << "OO.......";
+    QTest::newRow("Tietokone2") << "Tietokone2"
+                                << "XX.......";
+    QTest::newRow("Tietokone25") << "Tietokone25"
+                                 << "X......X.";
+    QTest::newRow("tietokone26") << "tietokone26"
+                                 << "X........";
+    QTest::newRow("Tietokone27") << "Tietokone27"
+                                 << "O......O.";
+    QTest::newRow("Tietokone28") << "Tietokone28"
+                                 << "O........";
+    QTest::newRow("Tietokone285") << "Tietokone285"
+                                  << "....O.O..";
+    QTest::newRow("Tietokone3") << "Tietokone3"
+                                << ".........";
 }
 
 void Opponent::noRuleMovesOnceTheComputerHasMoved() {
@@ -214,7 +222,8 @@ void Opponent::randomMoveReachesEverySquareEvenly() {
             if (w.ruutu(s).tag() == kNolla) ++hits[s], ++placed;
         QCOMPARE(placed, 1);
     }
-    for (int n : hits) QVERIFY2(n > 800 && n < 1200, qPrintable(QString::number(n)));
+    for (int n : hits)
+        QVERIFY2(n > 800 && n < 1200, qPrintable(QString::number(n)));
 }
 
 void Opponent::randomMoveWithoutAFreeSquareEndsWithoutMoving() {
@@ -325,9 +334,13 @@ void Opponent::computersNinthSquare_data() {
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("counters");
     QTest::newRow("completes a line: a win, not a draw")
-        << "OXOXOX.O." << "OXOXOXXOO" << "Voittaja : Tietokone"
+        << "OXOXOX.O."
+        << "OXOXOXXOO"
+        << "Voittaja : Tietokone"
         << "Voitot 0 0 0 | Tp 0 0 0 | Haviot 1 0 0";
-    QTest::newRow("no line: a draw") << "OXOOXX.O." << "OXOOXXXOO" << "Tasapeli (Ruudukko Täysi)"
+    QTest::newRow("no line: a draw") << "OXOOXX.O."
+                                     << "OXOOXXXOO"
+                                     << "Tasapeli (Ruudukko Täysi)"
                                      << "Voitot 0 0 0 | Tp 1 0 0 | Haviot 0 0 0";
 }
 

@@ -21,18 +21,22 @@ struct Screen {
         origin = w.centralWidget()->mapToGlobal(QPoint(0, 0));
     }
     QRgb at(int x, int y) const { return shot.pixel(origin + QPoint(x, y)); }
-    QRgb inSquare(Sq s, int x, int y) const { return at(8 + 152 * (s % 3) + 2 + x, 8 + 152 * (s / 3) + 2 + y); }
+    QRgb inSquare(Sq s, int x, int y) const {
+        return at(8 + 152 * (s % 3) + 2 + x, 8 + 152 * (s / 3) + 2 + y);
+    }
     int darkPixelsIn(const QWidget* label) const {
         int n = 0;
         const QRect r = label->geometry().adjusted(3, 3, -3, -3);
         for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) n += qGray(at(x, y)) < 128;
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += qGray(at(x, y)) < 128;
         return n;
     }
     int yellowIn(QRect r) const {
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) n += at(x, y) == kYellow;
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += at(x, y) == kYellow;
         return n;
     }
 };

@@ -14,8 +14,8 @@ namespace {
 
 QStringList checked(Lautari& w) {
     QStringList out;
-    for (auto* item : {&w.MnuHelppo, &w.MnuKeskitaso, &w.MnuVaikea, &w.Mnu1Pelaaja,
-                       &w.Mnu2Pelaajaa, &w.MnuPelaaja, &w.MnuTietokone})
+    for (auto* item : {&w.MnuHelppo, &w.MnuKeskitaso, &w.MnuVaikea, &w.Mnu1Pelaaja, &w.Mnu2Pelaajaa,
+                       &w.MnuPelaaja, &w.MnuTietokone})
         if ((*item)->checked()) out << (*item)->caption();
     return out;
 }
@@ -97,7 +97,8 @@ void MainWindow::keepsItsSize() {
 void MainWindow::menuTree() {
     Window w;
     QStringList menus;
-    for (QAction* a : w->menuBar()->actions()) menus << a->text();
+    for (QAction* a : w->menuBar()->actions())
+        menus << a->text();
     QCOMPARE(menus, (QStringList{"Tiedosto", "VaikeusTaso", "Pelaajia", "Aloittaja"}));
     QStringList file;
     for (QAction* a : w->menuBar()->actions().first()->menu()->actions())
@@ -272,7 +273,8 @@ void MainWindow::markImages() {
     const QRgb blue = qRgb(0, 0, 255);
     for (int y : {20, 40, 110, 130}) {
         int run = 0;
-        for (int x = 0; x < 75; ++x) run += cross.pixel(x, y) == blue;
+        for (int x = 0; x < 75; ++x)
+            run += cross.pixel(x, y) == blue;
         QVERIFY2(run >= 11 && run <= 13, qPrintable(QString::number(run)));
     }
     QCOMPARE(cross.pixel(0, 0), blue);

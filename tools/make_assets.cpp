@@ -50,9 +50,9 @@ QImage nolla() {
 QImage ikoni() {
     enum { Lapinakyva, Musta, Punainen, Sininen, Valkoinen };
     QImage img(32, 32, QImage::Format_Indexed8);
-    img.setColorTable(palette({qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255),
-                               qRgb(255, 255, 255)},
-                              16));
+    img.setColorTable(palette(
+        {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)},
+        16));
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const double d = std::hypot(x - 15.5, y - 15.5);

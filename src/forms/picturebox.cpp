@@ -53,8 +53,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 // A click is a press and a release of the left button over the same box.
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
 }

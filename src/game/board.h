@@ -11,7 +11,7 @@ enum Sq : std::uint8_t { a1, a2, a3, b1, b2, b3, c1, c2, c3 };
 
 constexpr std::array<Sq, 9> kRuudut = {a1, a2, a3, b1, b2, b3, c1, c2, c3};
 constexpr std::array<QStringView, 9> kRuutujenNimet = {u"a1", u"a2", u"a3", u"b1", u"b2",
-                                                      u"b3", u"c1", u"c2", u"c3"};
+                                                       u"b3", u"c1", u"c2", u"c3"};
 
 // Marks are tag texts, always compared exactly.
 constexpr QStringView kRisti = u"Risti";
@@ -27,7 +27,8 @@ constexpr QStringView kTietokone = u"tietokone";
 class Squares {
 public:
     constexpr Squares(std::initializer_list<Sq> squares) {
-        for (Sq s : squares) bits_ |= std::uint16_t(1u << s);
+        for (Sq s : squares)
+            bits_ |= std::uint16_t(1u << s);
     }
     constexpr bool contains(Sq s) const { return bits_ & (1u << s); }
 

@@ -6,7 +6,8 @@
 
 void Lautari::Tarkista() {
     std::array<QString, 9> merkit;
-    for (Sq s : kRuudut) merkit[s] = ruutu(s).tag();
+    for (Sq s : kRuudut)
+        merkit[s] = ruutu(s).tag();
 
     // Every complete line is shown and reported on every call; Voitto counts
     // the game only once.
@@ -16,7 +17,8 @@ void Lautari::Tarkista() {
             const bool tasan = merkit[linja[0]] == merkki && merkit[linja[1]] == merkki &&
                                merkit[linja[2]] == merkki;
             if (!tasan) continue;
-            for (int n = 1; n <= 3; ++n) Viiva(L, n).show();
+            for (int n = 1; n <= 3; ++n)
+                Viiva(L, n).show();
             Voitto(merkki);
         }
     }

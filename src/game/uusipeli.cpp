@@ -4,20 +4,25 @@
 #include <QLabel>
 
 void Lautari::SammutaNapit() {
-    for (Sq s : kRuudut) ruutu(s).setEnabled(false);
+    for (Sq s : kRuudut)
+        ruutu(s).setEnabled(false);
 }
 
 void Lautari::KaynnistaNapit() {
-    for (Sq s : kRuudut) ruutu(s).setEnabled(true);
+    for (Sq s : kRuudut)
+        ruutu(s).setEnabled(true);
 }
 
 void Lautari::TyhjennaNapit() {
-    for (Sq s : kRuudut) ruutu(s).clearPicture();
-    for (Sq s : kRuudut) ruutu(s).setTag(QString());
+    for (Sq s : kRuudut)
+        ruutu(s).clearPicture();
+    for (Sq s : kRuudut)
+        ruutu(s).setTag(QString());
 }
 
 void Lautari::PyyhiViivat() {
-    for (forms::LineControl& viiva : viivat_) viiva.hide();
+    for (forms::LineControl& viiva : viivat_)
+        viiva.hide();
 }
 
 void Lautari::UusiPeli() {

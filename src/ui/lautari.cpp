@@ -39,7 +39,6 @@ Lautari::Lautari(QWidget* parent)
 
 Lautari::~Lautari() = default;
 
-
 void Lautari::luoRuudukko(QWidget* client) {
     const int koko = px(layout::kRuutu);
     for (Sq s : kRuudut) {
@@ -51,7 +50,8 @@ void Lautari::luoRuudukko(QWidget* client) {
         ruudut_[s] = box;
     }
     // The squares come first in the focus order, a1 to c3.
-    for (int i = 1; i < 9; ++i) setTabOrder(ruudut_[i - 1], ruudut_[i]);
+    for (int i = 1; i < 9; ++i)
+        setTabOrder(ruudut_[i - 1], ruudut_[i]);
 
     void (Lautari::*const kasittelijat[9])() = {
         &Lautari::a1_Click, &Lautari::a2_Click, &Lautari::a3_Click,
@@ -83,10 +83,18 @@ void Lautari::luoTulostaulu(QWidget* client) {
         const bool upotettu = k.tyyli == layout::Tyyli::Laskuri || k.tyyli == layout::Tyyli::Tila;
         Qt::Alignment tasaus = Qt::AlignVCenter;
         switch (k.tyyli) {
-        case layout::Tyyli::Otsikko: tasaus = Qt::AlignHCenter | Qt::AlignTop; break;
-        case layout::Tyyli::Taso: tasaus |= Qt::AlignRight; break;
-        case layout::Tyyli::Laskuri: tasaus |= Qt::AlignLeft; break;
-        case layout::Tyyli::Tila: tasaus |= Qt::AlignHCenter; break;
+        case layout::Tyyli::Otsikko:
+            tasaus = Qt::AlignHCenter | Qt::AlignTop;
+            break;
+        case layout::Tyyli::Taso:
+            tasaus |= Qt::AlignRight;
+            break;
+        case layout::Tyyli::Laskuri:
+            tasaus |= Qt::AlignLeft;
+            break;
+        case layout::Tyyli::Tila:
+            tasaus |= Qt::AlignHCenter;
+            break;
         }
         auto* label = new forms::Label(client, QString::fromUtf8(k.teksti), tasaus, upotettu);
         label->setObjectName(QString::fromLatin1(k.nimi));

@@ -31,11 +31,11 @@ public:
     ~Lautari() override;
 
     // --- Form-level state ---------------------------------------------------
-    int Vaikeus = 0;        // 1 Helppo, 2 Keskitaso, 3 Vaikea
-    QString PelinTila;      // "käynnissä" or "loppu"
-    QString Aloittaja;      // "pelaaja" or "tietokone"
-    int Pelaajia = 0;       // 1 or 2
-    int Vuoro = 0;          // whose mark the next click places: 1 Risti, 2 Nolla
+    int Vaikeus = 0;            // 1 Helppo, 2 Keskitaso, 3 Vaikea
+    QString PelinTila;          // "käynnissä" or "loppu"
+    QString Aloittaja;          // "pelaaja" or "tietokone"
+    int Pelaajia = 0;           // 1 or 2
+    int Vuoro = 0;              // whose mark the next click places: 1 Risti, 2 Nolla
     bool RuutuTaysi = false;    // answer of OnkoTaysi
     bool Siirretty = false;     // the computer has moved in this turn
     bool RuudukkoTaysi = false; // all nine squares show a picture
@@ -61,7 +61,9 @@ public:
     forms::Beep beep;
     forms::MousePointer pointer{this};
     // Tests put a scripted sequence here.
-    void setRandomSource(std::unique_ptr<forms::RandomSource> source) { random_ = std::move(source); }
+    void setRandomSource(std::unique_ptr<forms::RandomSource> source) {
+        random_ = std::move(source);
+    }
 
     // --- Game flow (src/game) -----------------------------------------------
     void Form_Load();

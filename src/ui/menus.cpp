@@ -46,7 +46,8 @@ void Lautari::valitsePelaajat(int maara) {
     valittu.setChecked(true);
     Pelaajia = maara;
     MnuPelaaja->setCaption(maara == 1 ? QStringLiteral("Pelaaja") : QStringLiteral("Pelaaja 1"));
-    MnuTietokone->setCaption(maara == 1 ? QStringLiteral("Tietokone") : QStringLiteral("Pelaaja 2"));
+    MnuTietokone->setCaption(maara == 1 ? QStringLiteral("Tietokone")
+                                        : QStringLiteral("Pelaaja 2"));
     UusiPeli();
 }
 

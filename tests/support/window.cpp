@@ -14,7 +14,8 @@ float ScriptedRandom::next() {
 }
 
 void ScriptedRandom::pushSquares(std::initializer_list<int> squares) {
-    for (int n : squares) push(forSquare(n));
+    for (int n : squares)
+        push(forSquare(n));
 }
 
 Window::Window() : w(std::make_unique<Lautari>()) {
@@ -49,8 +50,10 @@ QString Window::board() const {
     QString out;
     for (Sq s : kRuudut) {
         const forms::PictureBox& box = w->ruutu(s);
-        const bool cross = box.tag() == kRisti && box.picture().cacheKey() == w->Risti->picture().cacheKey();
-        const bool nought = box.tag() == kNolla && box.picture().cacheKey() == w->Nolla->picture().cacheKey();
+        const bool cross =
+            box.tag() == kRisti && box.picture().cacheKey() == w->Risti->picture().cacheKey();
+        const bool nought =
+            box.tag() == kNolla && box.picture().cacheKey() == w->Nolla->picture().cacheKey();
         const bool empty = box.tag().isEmpty() && !box.hasPicture();
         out += cross ? u'X' : nought ? u'O' : empty ? u'.' : u'?';
     }
@@ -60,7 +63,8 @@ QString Window::board() const {
 void Window::click(Sq s) { QTest::mouseClick(&w->ruutu(s), Qt::LeftButton); }
 
 void Window::clickAll(std::initializer_list<Sq> squares) {
-    for (Sq s : squares) click(s);
+    for (Sq s : squares)
+        click(s);
 }
 
 QString Window::visibleSegments() const {
@@ -84,7 +88,8 @@ QString Window::status() const { return w->RnTeksti->text(); }
 
 int Window::enabledSquares() const {
     int n = 0;
-    for (Sq s : kRuudut) n += w->ruutu(s).isEnabled();
+    for (Sq s : kRuudut)
+        n += w->ruutu(s).isEnabled();
     return n;
 }
 
