@@ -60,6 +60,11 @@ QString Window::board() const {
     return out;
 }
 
+void Window::chooseLevel(int level) {
+    std::optional<forms::MenuItem>* items[] = {&w->MnuHelppo, &w->MnuKeskitaso, &w->MnuVaikea};
+    (*items[level - 1])->click();
+}
+
 void Window::click(Sq s) { QTest::mouseClick(&w->ruutu(s), Qt::LeftButton); }
 
 void Window::clickAll(std::initializer_list<Sq> squares) {
@@ -82,6 +87,14 @@ QString Window::counters() const {
     };
     return QStringList{row("Voitot", w->Voitot), row("Tp", w->Tp), row("Haviot", w->Haviot)}.join(
         QStringLiteral(" | "));
+}
+
+int Window::finishedGames() const {
+    int n = 0;
+    for (const auto* table : {&w->Voitot, &w->Tp, &w->Haviot})
+        for (const QLabel* label : *table)
+            n += label->text().toInt();
+    return n;
 }
 
 QString Window::status() const { return w->RnTeksti->text(); }

@@ -46,6 +46,8 @@ struct Window {
     QString board() const;
     int count(QChar mark) const { return board().count(mark); }
 
+    // Chooses the level from its menu item.
+    void chooseLevel(int level);
     // A real left-button click on the square's widget.
     void click(Sq s);
     void clickAll(std::initializer_list<Sq> squares);
@@ -54,6 +56,8 @@ struct Window {
     QString visibleSegments() const;
     // The nine counters as "Voitot 0 0 0 | Tp 0 0 0 | Haviot 0 0 0".
     QString counters() const;
+    // The sum of all nine counters.
+    int finishedGames() const;
     QString status() const;
     bool boardLocked() const;
     bool boardOpen() const;
