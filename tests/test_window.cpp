@@ -207,8 +207,8 @@ void MainWindow::quitClosesEverything() {
 
 void MainWindow::markImages() {
     Window w;
-    const QImage cross = w->Risti->picture().toImage();
-    const QImage nought = w->Nolla->picture().toImage();
+    const QImage cross = w->Risti->picture().pixmap(QSize(150, 150), 1.0).toImage();
+    const QImage nought = w->Nolla->picture().pixmap(QSize(150, 150), 1.0).toImage();
     QCOMPARE(cross.size(), QSize(150, 150));
     QCOMPARE(nought.size(), QSize(150, 150));
 

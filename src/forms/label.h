@@ -11,11 +11,16 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const QString& caption, Qt::Alignment alignment, bool sunken = false);
 
+    // A status line tells screen readers of each new caption.
+    void setStatusLine(bool statusLine) { statusLine_ = statusLine; }
+    bool isStatusLine() const { return statusLine_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool sunken_;
+    bool statusLine_ = false;
 };
 
 } // namespace forms

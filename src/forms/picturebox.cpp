@@ -3,7 +3,7 @@
 #include "forms/border.h"
 #include "forms/linecontrol.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace forms {
@@ -18,7 +18,7 @@ void PictureBox::setTag(const QString& tag) {
     emit tagChanged();
 }
 
-void PictureBox::setPicture(const QPixmap& picture) {
+void PictureBox::setPicture(const QIcon& picture) {
     picture_ = picture;
     update();
 }
@@ -32,7 +32,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect inner = innerRect();
     p.fillRect(rect(), Qt::white);
-    if (!picture_.isNull()) p.drawPixmap(inner.topLeft(), picture_);
+    // Always the normal picture: a disabled box must not look greyed.
+    if (!picture_.isNull())
+        p.drawPixmap(inner.topLeft(), picture_.pixmap(inner.size(), devicePixelRatioF()));
 
     p.save();
     p.setClipRect(inner);
@@ -43,6 +45,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
         if (line->isVisible()) p.drawLine(line->line());
     p.restore();
 
+    if (showsFocusMark()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(inner.adjusted(3, 3, -4, -4));
+    }
     if (border_) drawSunkenBorder(p, rect());
 }
 
@@ -57,6 +63,50 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    case Qt::Key_Left:
+        emit arrowKey(-1, 0);
+        break;
+    case Qt::Key_Right:
+        emit arrowKey(1, 0);
+        break;
+    case Qt::Key_Up:
+        emit arrowKey(0, -1);
+        break;
+    case Qt::Key_Down:
+        emit arrowKey(0, 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// The mark shows only for focus that the keyboard moved, so that play with
+// the mouse looks exactly as it always did.
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::MouseFocusReason)
+        keyboardFocus_ = false;
+    else if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+             reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason)
+        keyboardFocus_ = true;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace forms

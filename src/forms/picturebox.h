@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -10,8 +10,12 @@ namespace forms {
 class LineControl;
 
 // A square of the old forms runtime: a white box with a sunken border that
-// shows one image, carries a tag text and reports clicks. A disabled box
-// ignores clicks but looks exactly as it did.
+// shows one picture, carries a tag text and reports clicks. A disabled box
+// ignores clicks but looks exactly as it did. The picture is drawn at the
+// screen's resolution where a sharper rendering of it exists.
+//
+// For the keyboard it is a button: Space or Enter clicks it, the arrow keys
+// ask to move on, and a focus mark shows when the keyboard brought the focus.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -20,33 +24,39 @@ public:
     const QString& tag() const { return tag_; }
     void setTag(const QString& tag);
 
-    // The box shows a copy of the other box's image, or none.
+    // The box shows a copy of the other box's picture, or none.
     void setPictureFrom(const PictureBox& source) { setPicture(source.picture_); }
-    void setPicture(const QPixmap& picture);
-    void clearPicture() { setPicture(QPixmap()); }
+    void setPicture(const QIcon& picture);
+    void clearPicture() { setPicture(QIcon()); }
     bool hasPicture() const { return !picture_.isNull(); }
-    const QPixmap& picture() const { return picture_; }
+    const QIcon& picture() const { return picture_; }
 
-    // Area inside the border, where the image and the lines are drawn.
+    // Area inside the border, where the picture and the lines are drawn.
     QRect innerRect() const;
 
     void addLine(const LineControl* line) { lines_.push_back(line); }
+    bool showsFocusMark() const { return hasFocus() && keyboardFocus_; }
 
 signals:
     void clicked();
     void tagChanged();
+    void arrowKey(int dx, int dy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString tag_;
-    QPixmap picture_;
+    QIcon picture_;
     std::vector<const LineControl*> lines_;
     bool border_;
     bool pressed_ = false;
+    bool keyboardFocus_ = false;
 };
 
 } // namespace forms

@@ -1,6 +1,7 @@
 // The main window: its controls, its fixed size and its menu bar.
 #include "ui/lautari.h"
 
+#include "forms/accessible.h"
 #include "forms/font.h"
 #include "forms/label.h"
 #include "forms/twips.h"
@@ -11,15 +12,48 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QShortcut>
 
 using forms::px;
 using forms::pxF;
+
+namespace {
+
+// Alt alone takes the keyboard into the menu bar, as desktops expect, though
+// the captions carry no underlined letters.
+class AltNavigation : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+// A mark's image with its sharper renderings for dense screens: the 2x one
+// comes along by its @2x name, the 1.5x one is added.
+QIcon merkinKuva(const char* nimi) {
+    QIcon kuva(QStringLiteral(":/assets/%1.png").arg(QLatin1String(nimi)));
+    kuva.addFile(QStringLiteral(":/assets/%1-225.png").arg(QLatin1String(nimi)));
+    return kuva;
+}
+
+} // namespace
+
+QIcon Lautari::ohjelmanIkoni() {
+    QIcon icon(QStringLiteral(":/assets/lautari.png"));
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/lautari-%1.png").arg(size));
+    return icon;
+}
 
 Lautari::Lautari(QWidget* parent)
     : QMainWindow(parent), random_(std::make_unique<forms::ClockRandom>()) {
     setObjectName(QStringLiteral("Lautari"));
     setWindowTitle(QStringLiteral("Lautari -98 "));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/lautari.png")));
+    setWindowIcon(ohjelmanIkoni());
+    forms::installAccessibility();
     setFont(forms::classicFont(8));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -58,8 +92,21 @@ void Lautari::luoRuudukko(QWidget* client) {
         &Lautari::b1_Click, &Lautari::b2_Click, &Lautari::b3_Click,
         &Lautari::c1_Click, &Lautari::c2_Click, &Lautari::c3_Click,
     };
-    for (Sq s : kRuudut)
-        connect(ruudut_[s], &forms::PictureBox::clicked, this, kasittelijat[s]);
+    for (Sq s : kRuudut) {
+        forms::PictureBox* box = ruudut_[s];
+        connect(box, &forms::PictureBox::clicked, this, kasittelijat[s]);
+        connect(box, &forms::PictureBox::arrowKey, this,
+                [this, s](int dx, int dy) { siirraFokus(s, dx, dy); });
+        // Screen readers hear the square's place and what it holds.
+        auto nimea = [box, s] {
+            const QString& merkki = box->tag();
+            const bool merkitty = merkki == kRisti || merkki == kNolla;
+            box->setAccessibleName(kRuutujenNimet[s].toString() + QStringLiteral(": ") +
+                                   (merkitty ? merkki : QStringLiteral("tyhjä")));
+        };
+        connect(box, &forms::PictureBox::tagChanged, box, nimea);
+        nimea();
+    }
 
     for (const layout::Segmentti& seg : layout::kSegmentit) {
         forms::PictureBox* host = ruudut_[kLinjat[seg.L - 1][seg.n - 1]];
@@ -69,12 +116,12 @@ void Lautari::luoRuudukko(QWidget* client) {
     Nolla = new forms::PictureBox(client);
     Nolla->setObjectName(QStringLiteral("Nolla"));
     Nolla->setGeometry(px(layout::kNollaLeft), px(layout::kPidikeTop), koko, koko);
-    Nolla->setPicture(QPixmap(QStringLiteral(":/assets/nolla.png")));
+    Nolla->setPicture(merkinKuva("nolla"));
     Nolla->hide();
     Risti = new forms::PictureBox(client);
     Risti->setObjectName(QStringLiteral("Risti"));
     Risti->setGeometry(px(layout::kRistiLeft), px(layout::kPidikeTop), koko, koko);
-    Risti->setPicture(QPixmap(QStringLiteral(":/assets/risti.png")));
+    Risti->setPicture(merkinKuva("risti"));
     Risti->hide();
 }
 
@@ -103,10 +150,19 @@ void Lautari::luoTulostaulu(QWidget* client) {
 
         const QString nimi = label->objectName();
         const int taso = nimi.back().digitValue();
-        if (nimi.startsWith(u"Voitot")) Voitot[taso - 1] = label;
-        if (nimi.startsWith(u"Tp")) Tp[taso - 1] = label;
-        if (nimi.startsWith(u"Haviot")) Haviot[taso - 1] = label;
-        if (nimi == u"RnTeksti") RnTeksti = label;
+        static const char* const kTasot[] = {"Helppo", "Keskitaso", "Vaikea"};
+        auto laskuri = [&](std::array<QLabel*, 3>& taulu, const char* otsikko) {
+            taulu[taso - 1] = label;
+            label->setAccessibleName(QString::fromUtf8(otsikko) + QStringLiteral(", ") +
+                                     QString::fromLatin1(kTasot[taso - 1]));
+        };
+        if (nimi.startsWith(u"Voitot")) laskuri(Voitot, "Voitot");
+        if (nimi.startsWith(u"Tp")) laskuri(Tp, "Tasapelit");
+        if (nimi.startsWith(u"Haviot")) laskuri(Haviot, "Häviöt");
+        if (nimi == u"RnTeksti") {
+            RnTeksti = label;
+            label->setStatusLine(true);
+        }
     }
 }
 
@@ -144,6 +200,18 @@ void Lautari::luoValikot() {
     kohta(MnuPelaaja, aloittaja, "MnuPelaaja", "Pelaaja", true, &Lautari::MnuPelaaja_Click);
     kohta(MnuTietokone, aloittaja, "MnuTietokone", "Tietokone", true, &Lautari::MnuTietokone_Click);
     MnuPelaaja->setChecked(true);
+
+    menuBar()->setStyle(new AltNavigation);
+    menuBar()->style()->setParent(menuBar());
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
+// The arrow keys move the focus across the grid; it stops at the edges.
+void Lautari::siirraFokus(Sq s, int dx, int dy) {
+    const int sarake = std::clamp(s % 3 + dx, 0, 2), rivi = std::clamp(s / 3 + dy, 0, 2);
+    ruudut_[rivi * 3 + sarake]->setFocus(Qt::TabFocusReason);
 }
 
 // The window keeps one size; a resize by any means is undone.

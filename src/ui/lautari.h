@@ -58,6 +58,9 @@ public:
     std::optional<forms::MenuItem> MnuPelaaja, MnuTietokone;
     frmAbout* about() const { return about_; }
 
+    // The program's icon in every size it was drawn in.
+    static QIcon ohjelmanIkoni();
+
     forms::Beep beep;
     forms::MousePointer pointer{this};
     // Tests put a scripted sequence here.
@@ -122,6 +125,7 @@ private:
     void luoValikot();
 
     void klikkaus(Sq s);
+    void siirraFokus(Sq s, int dx, int dy);
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
     void saannot(const Rule* first, const Rule* last, QStringView merkki);
