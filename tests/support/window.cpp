@@ -18,9 +18,10 @@ void ScriptedRandom::pushSquares(std::initializer_list<int> squares) {
         push(forSquare(n));
 }
 
-Window::Window() : w(std::make_unique<Lautari>()) {
-    auto source = std::make_unique<ScriptedRandom>();
-    random = source.get();
+Window::Window() : Window(std::make_unique<ScriptedRandom>()) {}
+
+Window::Window(std::unique_ptr<forms::RandomSource> source)
+    : w(std::make_unique<Lautari>()), random(dynamic_cast<ScriptedRandom*>(source.get())) {
     w->setRandomSource(std::move(source));
     w->show();
 }

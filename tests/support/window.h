@@ -33,6 +33,8 @@ private:
 // The game window, shown offscreen, with a scripted random source.
 struct Window {
     Window();
+    // With a random source of the caller's; `random` is then null.
+    explicit Window(std::unique_ptr<forms::RandomSource> source);
     ~Window();
 
     Lautari* operator->() { return w.get(); }
