@@ -17,6 +17,7 @@ private slots:
     void onlyExactMarksCount();
     void fullGridAndDraw();
     void newGame();
+    void valuesOutOfRangeChangeNothing();
 };
 
 void GameFlow::startsWithDefaults() {
@@ -208,6 +209,40 @@ void GameFlow::newGame() {
     QCOMPARE(w.status(), u"Vuoro : Pelaaja 1");
     w.click(c3);
     QCOMPARE(w->ruutu(c3).tag(), u"Risti");
+}
+
+// The game never sets these values; its procedures still do nothing with them.
+void GameFlow::valuesOutOfRangeChangeNothing() {
+    Window w;
+    w->Mnu2Pelaajaa->click();
+    w->Vuoro = 3; // no one's turn: no mark, no picture, no turn change
+    w.click(a1);
+    QCOMPARE(w.board(), u".........");
+    QCOMPARE(w->Vuoro, 3);
+    w->RistiRuutuun(u"d4"); // no such square
+    QCOMPARE(w.board(), u".........");
+
+    w->Pelaajia = 3; // a move, but neither the computer's turn nor a turn change
+    w->Vuoro = 1;
+    w.click(b2);
+    QCOMPARE(w.board(), u"....X....");
+    QCOMPARE(w->Vuoro, 1);
+    QCOMPARE(w.status(), u"Vuoro : Pelaaja 1");
+
+    for (int level : {0, 4}) { // no counter for a level that does not exist
+        w->Vaikeus = level;
+        for (const char16_t* mark : {u"Risti", u"Nolla", u"risti"}) {
+            w->PelinTila = kKaynnissa.toString();
+            w->Voitto(mark);
+            QCOMPARE(w->PelinTila, u"loppu");
+        }
+        w->PelinTila = kKaynnissa.toString();
+        w->PeliRuudukkoTaysi();
+    }
+    QCOMPARE(w.status(), u"Tasapeli (Ruudukko Täysi)");
+    QCOMPARE(w.finishedGames(), 0);
+    w->Voitto(u"risti"); // not a mark: no name
+    QCOMPARE(w.status(), u"Voittaja : ");
 }
 
 QTEST_MAIN(GameFlow)

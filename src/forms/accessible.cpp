@@ -23,9 +23,11 @@ public:
 
 class AccessibleLabel : public QAccessibleWidget {
 public:
-    explicit AccessibleLabel(Label* label)
-        : QAccessibleWidget(label, label->isStatusLine() ? QAccessible::StatusBar
-                                                         : QAccessible::StaticText) {}
+    explicit AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
+    QAccessible::Role role() const override {
+        return static_cast<const Label*>(widget())->isStatusLine() ? QAccessible::StatusBar
+                                                                   : QAccessible::StaticText;
+    }
     QString text(QAccessible::Text t) const override {
         const auto* label = static_cast<const Label*>(widget());
         const bool named = !label->accessibleName().isEmpty();
@@ -35,19 +37,19 @@ public:
     }
 };
 
-QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("forms::PictureBox"))
-        return new AccessiblePictureBox(static_cast<PictureBox*>(object));
-    if (className == QLatin1String("forms::Label"))
-        return new AccessibleLabel(static_cast<Label*>(object));
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
+    if (auto* label = qobject_cast<Label*>(object)) return new AccessibleLabel(label);
     return nullptr;
 }
 
 } // namespace
 
 void installAccessibility() {
-    static const bool installed = (QAccessible::installFactory(factory), true);
-    Q_UNUSED(installed);
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(factory);
 }
 
 } // namespace forms

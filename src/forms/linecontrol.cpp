@@ -13,7 +13,7 @@ void LineControl::place(PictureBox* host, QLineF line) {
 void LineControl::setVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
-    if (host_) host_->update();
+    host_->update();
 }
 
 } // namespace forms

@@ -14,7 +14,8 @@ public:
     LineControl(const LineControl&) = delete;
     LineControl& operator=(const LineControl&) = delete;
 
-    // Puts the line into its box; the box draws it from then on.
+    // Puts the line into its box; the box draws it from then on. A line is
+    // placed before it is ever shown.
     void place(PictureBox* host, QLineF line);
 
     void show() { setVisible(true); }

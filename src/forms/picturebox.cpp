@@ -8,9 +8,7 @@
 
 namespace forms {
 
-PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(border) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void PictureBox::setTag(const QString& tag) {
     if (tag_ == tag) return;
@@ -23,9 +21,13 @@ void PictureBox::setPicture(const QIcon& picture) {
     update();
 }
 
+void PictureBox::addLine(const LineControl* line) {
+    Q_ASSERT(lineCount_ < int(lines_.size()));
+    if (lineCount_ < int(lines_.size())) lines_[lineCount_++] = line;
+}
+
 QRect PictureBox::innerRect() const {
-    const int b = border_ ? kBorderWidth : 0;
-    return rect().adjusted(b, b, -b, -b);
+    return rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -41,15 +43,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
     p.translate(inner.topLeft());
     // Wide lines of the old runtime had round ends and no smoothing.
     p.setPen(QPen(QColor(255, 255, 0), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    for (const LineControl* line : lines_)
-        if (line->isVisible()) p.drawLine(line->line());
+    for (int i = 0; i < lineCount_; ++i)
+        if (lines_[i]->isVisible()) p.drawLine(lines_[i]->line());
     p.restore();
 
     if (showsFocusMark()) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.drawRect(inner.adjusted(3, 3, -4, -4));
     }
-    if (border_) drawSunkenBorder(p, rect());
+    drawSunkenBorder(p, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QString>
 #include <QWidget>
-#include <vector>
+#include <array>
 
 namespace forms {
 
@@ -19,7 +19,7 @@ class LineControl;
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent, bool border = true);
+    explicit PictureBox(QWidget* parent);
 
     const QString& tag() const { return tag_; }
     void setTag(const QString& tag);
@@ -34,7 +34,8 @@ public:
     // Area inside the border, where the picture and the lines are drawn.
     QRect innerRect() const;
 
-    void addLine(const LineControl* line) { lines_.push_back(line); }
+    // At most four lines cross one square (the centre's).
+    void addLine(const LineControl* line);
     bool showsFocusMark() const { return hasFocus() && keyboardFocus_; }
 
 signals:
@@ -53,8 +54,8 @@ protected:
 private:
     QString tag_;
     QIcon picture_;
-    std::vector<const LineControl*> lines_;
-    bool border_;
+    std::array<const LineControl*, 4> lines_{};
+    int lineCount_ = 0;
     bool pressed_ = false;
     bool keyboardFocus_ = false;
 };

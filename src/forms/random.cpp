@@ -5,9 +5,8 @@
 namespace forms {
 
 void ClockRandom::reseedFromClock() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::seed_seq seq{std::uint32_t(now), std::uint32_t(std::uint64_t(now) >> 32), ++calls_};
-    engine_.seed(seq);
+    const auto now = std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    engine_.seed(std::uint32_t(now ^ (now >> 32)) + 0x9E3779B9u * ++calls_);
 }
 
 float ClockRandom::next() {
