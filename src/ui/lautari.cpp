@@ -9,10 +9,11 @@
 #include "ui/frmabout.h"
 #include "ui/layout.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QShortcut>
 
 using forms::px;
@@ -20,30 +21,23 @@ using forms::pxF;
 
 namespace {
 
-// Alt alone takes the keyboard into the menu bar, as desktops expect, though
-// the captions carry no underlined letters.
-class AltNavigation : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* ret) const override {
-        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
-        return QProxyStyle::styleHint(hint, option, widget, ret);
-    }
-};
-
 // A mark's image with its sharper renderings for dense screens: the 2x one
-// comes along by its @2x name, the 1.5x one is added.
+// comes along by its @2x name where the screen is dense; the 1.5x one is
+// added only there, so that a common screen decodes one image per mark.
 QIcon merkinKuva(const char* nimi) {
     QIcon kuva(QStringLiteral(":/assets/%1.png").arg(QLatin1String(nimi)));
-    kuva.addFile(QStringLiteral(":/assets/%1-225.png").arg(QLatin1String(nimi)));
+    if (qApp->devicePixelRatio() > 1)
+        kuva.addFile(QStringLiteral(":/assets/%1-225.png").arg(QLatin1String(nimi)));
     return kuva;
 }
 
 } // namespace
 
+// The window carries the sizes a title bar or task switcher shows; the
+// larger ones are in the installed icon theme.
 QIcon Lautari::ohjelmanIkoni() {
     QIcon icon(QStringLiteral(":/assets/lautari.png"));
-    for (int size : {48, 64, 128, 256})
+    for (int size : {48, 64})
         icon.addFile(QStringLiteral(":/assets/lautari-%1.png").arg(size));
     return icon;
 }
@@ -201,11 +195,27 @@ void Lautari::luoValikot() {
     kohta(MnuTietokone, aloittaja, "MnuTietokone", "Tietokone", true, &Lautari::MnuTietokone_Click);
     MnuPelaaja->setChecked(true);
 
-    menuBar()->setStyle(new AltNavigation);
-    menuBar()->style()->setParent(menuBar());
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    connect(f10, &QShortcut::activated, this, &Lautari::avaaValikko);
+    qApp->installEventFilter(this);
+}
+
+void Lautari::avaaValikko() { menuBar()->setActiveAction(menuBar()->actions().constFirst()); }
+
+// Alt pressed and released alone opens the menu bar, as F10 does.
+bool Lautari::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyPress)
+            altYksin_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+        else if (key->key() == Qt::Key_Alt && altYksin_) {
+            altYksin_ = false;
+            avaaValikko();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The arrow keys move the focus across the grid; it stops at the edges.

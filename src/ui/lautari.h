@@ -116,6 +116,7 @@ public:
     void MnuTietokone_Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -126,6 +127,7 @@ private:
 
     void klikkaus(Sq s);
     void siirraFokus(Sq s, int dx, int dy);
+    void avaaValikko();
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
     void saannot(const Rule* first, const Rule* last, QStringView merkki);
@@ -137,4 +139,5 @@ private:
     std::array<forms::LineControl, 24> viivat_;
     std::unique_ptr<forms::RandomSource> random_;
     QPointer<frmAbout> about_;
+    bool altYksin_ = false; // Alt is down with no other key since
 };
