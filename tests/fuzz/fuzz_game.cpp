@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    Window w(std::make_unique<InputRandom>(input));
+    Window w(std::make_unique<InputRandom>(input), false);
     Referee referee(w);
     while (input.remaining_bytes() > 0) {
         const Event event = decode(input.ConsumeIntegralInRange<int>(0, 18));

@@ -20,10 +20,10 @@ void ScriptedRandom::pushSquares(std::initializer_list<int> squares) {
 
 Window::Window() : Window(std::make_unique<ScriptedRandom>()) {}
 
-Window::Window(std::unique_ptr<forms::RandomSource> source)
+Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
     : w(std::make_unique<Lautari>()), random(dynamic_cast<ScriptedRandom*>(source.get())) {
     w->setRandomSource(std::move(source));
-    w->show();
+    if (shown) w->show();
 }
 
 Window::~Window() = default;

@@ -33,8 +33,9 @@ private:
 // The game window, shown offscreen, with a scripted random source.
 struct Window {
     Window();
-    // With a random source of the caller's; `random` is then null.
-    explicit Window(std::unique_ptr<forms::RandomSource> source);
+    // With a random source of the caller's (`random` is then null); a window
+    // that is not shown still takes clicks and keys, and costs less.
+    explicit Window(std::unique_ptr<forms::RandomSource> source, bool shown = true);
     ~Window();
 
     Lautari* operator->() { return w.get(); }
