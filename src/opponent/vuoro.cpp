@@ -6,14 +6,14 @@ namespace {
 // The move steps in the order they are tried, and the levels that admit each.
 // The first step that finds a move places the nought and sets Siirretty,
 // which silences the rest:
-//   1 Tietokone1    complete a line of noughts            Keskitaso, Vaikea
-//   2 Tietokone2    block a line of crosses               Keskitaso, Vaikea
-//   3 Tietokone25   spoil the person's double threat      Vaikea
-//   4 tietokone26   centre against a cross in a corner    Vaikea
-//   5 Tietokone27   make a double threat                  Vaikea
-//   6 Tietokone28   centre after a nought in a corner     Vaikea
-//   7 Tietokone285  corner beside its own, with the centre Vaikea
-//   8 Tietokone3    a random free square                  every level
+//   1 Tietokone1    complete a line of noughts              Keskitaso, Vaikea
+//   2 Tietokone2    block a line of crosses                 Keskitaso, Vaikea
+//   3 Tietokone25   spoil the person's double threat        Vaikea
+//   4 tietokone26   centre against a cross in a corner      Vaikea
+//   5 Tietokone27   make a double threat                    Vaikea
+//   6 Tietokone28   centre after a nought in a corner       Vaikea
+//   7 Tietokone285  corner beside its own, with the centre  Vaikea
+//   8 Tietokone3    a random free square                    every level
 struct Askel {
     void (Lautari::*siirto)();
     bool (*sallittu)(int vaikeus);
