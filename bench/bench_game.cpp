@@ -47,14 +47,10 @@ BENCHMARK(BM_ComputerTurn)->ArgsProduct({{1, 2, 3}, {0, 1, 2}})->ArgNames({"leve
 void BM_OnePlayerGame(benchmark::State& state) {
     Window& w = window();
     chooseLevel(3);
-    void (Lautari::*const clicks[9])() = {
-        &Lautari::a1_Click, &Lautari::a2_Click, &Lautari::a3_Click,
-        &Lautari::b1_Click, &Lautari::b2_Click, &Lautari::b3_Click,
-        &Lautari::c1_Click, &Lautari::c2_Click, &Lautari::c3_Click};
     for (auto _ : state) {
         w->UusiPeli();
         for (int s = 0; s < 9 && w->PelinTila == kKaynnissa; ++s)
-            ((*w).*clicks[s])();
+            ((*w).*kKlikkaukset[s])();
     }
 }
 BENCHMARK(BM_OnePlayerGame);

@@ -3,7 +3,7 @@
 #include "forms/font.h"
 #include "forms/picturebox.h"
 #include "forms/twips.h"
-#include "ui/lautari.h"
+#include "ui/ikoni.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -59,7 +59,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     picIcon = new forms::PictureBox(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(px(240), px(120), px(540), px(540));
-    picIcon->setPicture(Lautari::ohjelmanIkoni());
+    picIcon->setPicture(ohjelmanIkoni());
 
     lblTitle = teksti(this, "lblTitle", kOtsikko.join(u'\n'), {1050, 120, 3885, 480});
     lblVersion = teksti(this, "lblVersion", QStringLiteral("Versio 1.1"), {1050, 600, 3885, 225});

@@ -7,6 +7,7 @@
 #include "forms/twips.h"
 #include "game/lines.h"
 #include "ui/frmabout.h"
+#include "ui/ikoni.h"
 #include "ui/layout.h"
 
 #include <QApplication>
@@ -32,15 +33,6 @@ QIcon merkinKuva(const char* nimi) {
 }
 
 } // namespace
-
-// The window carries the sizes a title bar or task switcher shows; the
-// larger ones are in the installed icon theme.
-QIcon Lautari::ohjelmanIkoni() {
-    QIcon icon(QStringLiteral(":/assets/lautari.png"));
-    for (int size : {48, 64})
-        icon.addFile(QStringLiteral(":/assets/lautari-%1.png").arg(size));
-    return icon;
-}
 
 Lautari::Lautari(QWidget* parent)
     : QMainWindow(parent), random_(std::make_unique<forms::ClockRandom>()) {
@@ -81,14 +73,9 @@ void Lautari::luoRuudukko(QWidget* client) {
     for (int i = 1; i < 9; ++i)
         setTabOrder(ruudut_[i - 1], ruudut_[i]);
 
-    void (Lautari::*const kasittelijat[9])() = {
-        &Lautari::a1_Click, &Lautari::a2_Click, &Lautari::a3_Click,
-        &Lautari::b1_Click, &Lautari::b2_Click, &Lautari::b3_Click,
-        &Lautari::c1_Click, &Lautari::c2_Click, &Lautari::c3_Click,
-    };
     for (Sq s : kRuudut) {
         forms::PictureBox* box = ruudut_[s];
-        connect(box, &forms::PictureBox::clicked, this, kasittelijat[s]);
+        connect(box, &forms::PictureBox::clicked, this, kKlikkaukset[s]);
         connect(box, &forms::PictureBox::arrowKey, this,
                 [this, s](int dx, int dy) { siirraFokus(s, dx, dy); });
         // Screen readers hear the square's place and what it holds.

@@ -58,9 +58,6 @@ public:
     std::optional<forms::MenuItem> MnuPelaaja, MnuTietokone;
     frmAbout* about() const { return about_; }
 
-    // The program's icon in every size it was drawn in.
-    static QIcon ohjelmanIkoni();
-
     forms::Beep beep;
     forms::MousePointer pointer{this};
     // Tests put a scripted sequence here.
@@ -140,4 +137,11 @@ private:
     std::unique_ptr<forms::RandomSource> random_;
     QPointer<frmAbout> about_;
     bool altYksin_ = false; // Alt is down with no other key since
+};
+
+// The nine squares' click handlers, in the order a1..c3.
+inline constexpr std::array<void (Lautari::*)(), 9> kKlikkaukset = {
+    &Lautari::a1_Click, &Lautari::a2_Click, &Lautari::a3_Click,
+    &Lautari::b1_Click, &Lautari::b2_Click, &Lautari::b3_Click,
+    &Lautari::c1_Click, &Lautari::c2_Click, &Lautari::c3_Click,
 };

@@ -74,11 +74,7 @@ Driver::Run Driver::run(const Board& board, int square, int randomSquare) {
         if (board[s] == u'O') box.setTag(kNolla.toString()), box.setPictureFrom(*window_->Nolla);
     }
     choice_->square = randomSquare;
-    void (Lautari::*const clicks[9])() = {
-        &Lautari::a1_Click, &Lautari::a2_Click, &Lautari::a3_Click,
-        &Lautari::b1_Click, &Lautari::b2_Click, &Lautari::b3_Click,
-        &Lautari::c1_Click, &Lautari::c2_Click, &Lautari::c3_Click};
-    ((*window_).*clicks[square])();
+    ((*window_).*kKlikkaukset[square])();
     ++clicks_;
     return {read(), result()};
 }
