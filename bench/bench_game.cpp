@@ -27,16 +27,16 @@ void chooseLevel(int level) {
 // The computer's answer to a person's move, on positions met early, in the
 // middle and late in a game. The board is laid again outside the timing.
 void BM_ComputerTurn(benchmark::State& state) {
-    static const char* const positions[] = {"X........", "X...O...X", "XOX.O..X."};
+    static const char16_t* const positions[] = {u"X........", u"X...O...X", u"XOX.O..X."};
     Window& w = window();
     chooseLevel(int(state.range(0)));
-    const char* board = positions[state.range(1)];
+    const QStringView board = positions[state.range(1)];
     for (auto _ : state) {
         state.PauseTiming();
         w.lay(board);
         w->PelinTila = kKaynnissa.toString();
         w->RuudukkoTaysi = false;
-        w.random->pushSquares({1, 2, 3, 4, 5, 6, 7, 8, 9});
+        w.random->pushSquares({0, 1, 2, 3, 4, 5, 6, 7, 8});
         state.ResumeTiming();
         w->TietokoneenVuoro();
     }
@@ -64,7 +64,7 @@ BENCHMARK(BM_UusiPeli);
 
 void BM_Tarkista(benchmark::State& state) {
     Window& w = window();
-    w.lay(state.range(0) ? "XXXOO...." : "XOXXOOOXX");
+    w.lay(state.range(0) ? u"XXXOO...." : u"XOXXOOOXX");
     for (auto _ : state)
         w->Tarkista();
 }
@@ -82,7 +82,7 @@ void BM_ClickUntilPainted(benchmark::State& state) {
         QCoreApplication::processEvents();
         state.ResumeTiming();
         const auto start = Clock::now();
-        w.click(b2);
+        w.click({b2});
         w->repaint();
         us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
@@ -107,7 +107,7 @@ void BM_MemoryOverGames(benchmark::State& state) {
         for (int g = 0; g < games; ++g) {
             w->UusiPeli();
             for (int s = 0; w->PelinTila == kKaynnissa; s = (s + 1) % 9)
-                w.click(kRuudut[s]);
+                w.click({kRuudut[s]});
             QCoreApplication::sendPostedEvents();
         }
     };

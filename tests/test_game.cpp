@@ -1,249 +1,228 @@
-// Game flow: the person's move, the win check, the full grid and the new game.
-#include "support/window.h"
+// The game as a person plays it: scripted sessions of clicks and menu
+// commands, with the referee's checks after every step; the window's size,
+// focus order and fonts; the About box; the keyboard and the mouse.
+#include "support/referee.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
-class GameFlow : public QObject {
+class Game : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithDefaults();
-    void twoPlayerWin_data();
-    void twoPlayerWin();
-    void aWinIsCountedOnceHoweverOftenItIsFound();
-    void twoPlayerFullGridStaysRunning();
-    void countersGrowPastOneDigitAndTwo();
-    void clicksThatChangeNothing();
-    void onlyExactMarksCount();
-    void fullGridAndDraw();
-    void newGame();
-    void valuesOutOfRangeChangeNothing();
+    void sessions_data();
+    void sessions();
+    void fixedSizeFocusOrderAndFonts();
+    void aboutBoxAndQuit();
+    void keyboard();
+    void whatCountsAsAClick();
+    void screenReaderView();
 };
 
-void GameFlow::startsWithDefaults() {
-    Window w;
-    QCOMPARE(w->Vaikeus, 2);
-    QCOMPARE(w->Pelaajia, 1);
-    QCOMPARE(w->Vuoro, 1);
-    QCOMPARE(w->Aloittaja, u"pelaaja");
-    QCOMPARE(w->PelinTila, u"käynnissä");
-    QVERIFY(!w->RuutuTaysi && !w->Siirretty && !w->RuudukkoTaysi);
-    QCOMPARE(w.board(), u".........");
-    QVERIFY(w.boardOpen());
-    QCOMPARE(w.visibleSegments(), QString());
-    QCOMPARE(w.counters(), u"Voitot 0 0 0 | Tp 0 0 0 | Haviot 0 0 0");
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(w.random->reseeds, 0);
-}
-
-// Moves alternate from player 1; the winning line's segments must lie in its
-// squares in the order given.
-void GameFlow::twoPlayerWin_data() {
-    QTest::addColumn<QString>("moves");
-    QTest::addColumn<QString>("squares");
-    const char* rows[][3] = {
-        {"1 top row", "a1 b1 a2 b2 a3", "a1 a2 a3"},
-        {"2 right column", "a3 a1 b3 a2 c3", "a3 b3 c3"},
-        {"3 bottom row", "c1 a1 c2 a2 c3", "c3 c2 c1"},
-        {"4 left column", "a1 a2 b1 a3 c1", "c1 b1 a1"},
-        {"5 diagonal from a1", "a2 a1 a3 b2 b1 c3", "a1 b2 c3"},
-        {"6 diagonal from a3", "a1 a3 a2 b2 b3 c1", "a3 b2 c1"},
-        {"7 middle column", "a1 a2 a3 b2 b1 c2", "a2 b2 c2"},
-        {"8 middle row", "b1 a1 b2 a2 b3", "b1 b2 b3"},
+// A session: squares click, "2P" and "1P" choose the players, "H" "K" "V"
+// the level, "T" and "P" the starter, "N" a new game; "@c3" makes the
+// computer's next random move land on c3. Counters read "Voitot Tp Haviot",
+// each Helppo, Keskitaso, Vaikea.
+void Game::sessions_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("counters");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<int>("beeps");
+    auto row = [](const char* name, const char* script, const char* board, const char* status,
+                  const char* counters, const char* lines, int beeps) {
+        QTest::newRow(name) << script << board << QString::fromUtf8(status) << counters << lines
+                            << beeps;
     };
-    for (const auto& r : rows)
-        QTest::newRow(r[0]) << r[1] << r[2];
+    const char* none = "000 000 000";
+    row("at start", "", ".........", "", none, "", 0);
+    row("player 1 wins the top row", "2P a1 b1 a2 b2 a3", "XXXOO....", "Voittaja : Pelaaja 1",
+        "010 000 000", "1", 2);
+    row("player 2 wins the middle column", "2P a1 a2 a3 b2 b1 c2", "XOXXO..O.",
+        "Voittaja : Pelaaja 2", "000 000 010", "7", 2);
+    row("two lines at once count once", "2P a2 b2 a3 b3 b1 c2 c1 c3 a1", "XXXXOOXOO",
+        "Voittaja : Pelaaja 1", "010 000 000", "1 4", 4);
+    row("two players: a full grid runs on", "2P a1 a2 a3 b2 b1 b3 c2 c1 c3 b2", "XOXXOOOXX",
+        "Vuoro : Pelaaja 2", none, "", 0);
+    row("taken squares and a locked board refuse clicks", "2P a1 a1 b1 a2 b2 a3 c3", "XXXOO....",
+        "Voittaja : Pelaaja 1", "010 000 000", "1", 2);
+    row("a new game keeps the counts, player 1 starts", "2P a1 b1 a2 b2 a3 N c3", "........X",
+        "Vuoro : Pelaaja 2", "010 000 000", "", 2);
+    row("the person wins at Helppo", "H @b1 @b2 a1 a2 a3", "XXXOO....", "Voittaja : Pelaaja",
+        "100 000 000", "1", 2);
+    row("the computer wins at Keskitaso", "@b2 @a3 a1 c2 b3", "X.O.OXOX.", "Voittaja : Tietokone",
+        "000 000 010", "6", 2);
+    row("a draw at Helppo", "H @a2 @b2 @b3 @c1 a1 a3 b1 c2 c3", "XOXXOOOXX",
+        "Tasapeli (Ruudukko Täysi)", "000 100 000", "", 1);
+    row("the computer opens once chosen, and at each new game", "@a3 T T @b2 N", "....O....", "",
+        none, "", 0);
+    row("the person as starter waits for the next game", "@a3 T P", "..O......", "", none, "", 0);
+    row("the starter carries over to two players", "T 2P c3", "........O", "Vuoro : Pelaaja 1",
+        none, "", 0);
+    row("the level in force changes nothing", "@c3 a1 K", "X.......O", "", none, "", 0);
+    row("another level starts a new game", "@c3 a1 V", ".........", "", none, "", 0);
+    row("the player count in force changes nothing", "@c3 a1 1P", "X.......O", "", none, "", 0);
+    row("two players start a new game", "@c3 a1 2P", ".........", "Vuoro : Pelaaja 1", none, "", 0);
+    row("back to one player", "2P a1 1P", ".........", "", none, "", 0);
 }
 
-void GameFlow::twoPlayerWin() {
-    QFETCH(QString, moves);
-    QFETCH(QString, squares);
-    const int L = QString::fromLatin1(QTest::currentDataTag()).left(1).toInt();
-    const QStringList list = moves.split(u' ');
-    const bool player1 = list.size() % 2;
-
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    for (int i = 0; i < list.size(); ++i) {
-        QCOMPARE(w.status(), i % 2 ? u"Vuoro : Pelaaja 2" : u"Vuoro : Pelaaja 1");
-        w.click(squareNamed(list[i]));
+void Game::sessions() {
+    QFETCH(QString, script);
+    Window w(false);
+    Referee referee(w);
+    const QStringList commands = {"N", "H", "K", "V", "1P", "2P", "P", "T"};
+    const Event events[] = {{Event::NewGame},    {Event::Level, 1},   {Event::Level, 2},
+                            {Event::Level, 3},   {Event::Players, 1}, {Event::Players, 2},
+                            {Event::Starter, 0}, {Event::Starter, 1}};
+    auto square = [](QStringView name) {
+        return int(std::find(kRuutujenNimet.begin(), kRuutujenNimet.end(), name) -
+                   kRuutujenNimet.begin());
+    };
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        QString broke;
+        if (step.startsWith(u'@'))
+            w.random->pushSquares({square(QStringView(step).mid(1))});
+        else if (commands.contains(step))
+            broke = referee.apply(events[commands.indexOf(step)]);
+        else
+            broke = referee.apply({Event::Click, square(step)});
+        QVERIFY2(broke.isEmpty(), qPrintable(step + QStringLiteral(": ") + broke));
     }
-    QCOMPARE(
-        w.visibleSegments(),
-        QStringLiteral("Viiva%1 Viiva%2 Viiva%3").arg(L * 10 + 1).arg(L * 10 + 2).arg(L * 10 + 3));
-    const QStringList hosts = squares.split(u' ');
-    for (int n = 1; n <= 3; ++n)
-        QCOMPARE(w->Viiva(L, n).host(), &w->ruutu(squareNamed(hosts[n - 1])));
-    QCOMPARE(w.status(), player1 ? u"Voittaja : Pelaaja 1" : u"Voittaja : Pelaaja 2");
-    QCOMPARE(w.counters(), player1 ? u"Voitot 0 1 0 | Tp 0 0 0 | Haviot 0 0 0"
-                                   : u"Voitot 0 0 0 | Tp 0 0 0 | Haviot 0 1 0");
-    QCOMPARE(w->beep.count(), 2); // both checks of the winning move find the line
-    QVERIFY(w.boardLocked());
-    QCOMPARE(w->PelinTila, u"loppu");
-    QCOMPARE(w->Vuoro, player1 ? 2 : 1); // the turn passed on with the winning move
+    QTEST(w.board(), "board");
+    QTEST(w.status(), "status");
+    QTEST(w.counters(), "counters");
+    QTEST(w.lines(), "lines");
+    QTEST(w->beep.count(), "beeps");
 }
 
-void GameFlow::aWinIsCountedOnceHoweverOftenItIsFound() {
+void Game::fixedSizeFocusOrderAndFonts() {
     Window w;
-    w->Mnu2Pelaajaa->click();
-    // The ninth mark, on a1, completes lines 1 and 4 at once.
-    w.clickAll({a2, b2, a3, b3, b1, c2, c1, c3, a1});
-    QCOMPARE(w.board(), u"XXXXOOXOO");
-    QCOMPARE(w.visibleSegments(), u"Viiva11 Viiva12 Viiva13 Viiva41 Viiva42 Viiva43");
-    QCOMPARE(w.counters(), u"Voitot 0 1 0 | Tp 0 0 0 | Haviot 0 0 0");
-    QCOMPARE(w->beep.count(), 4); // two checks, two lines each
+    QCOMPARE(w->centralWidget()->size(), QSize(641, 494));
+    const QSize size = w->size();
+    w->resize(800, 600);
+    QCOMPARE(w->size(), size);
+    w->showMaximized();
+    QVERIFY(!(w->windowState() & Qt::WindowMaximized));
+    QCOMPARE(w->size(), size);
 
-    w->RnTeksti->clear();
-    w->Tarkista();
-    QCOMPARE(w.status(), u"Voittaja : Pelaaja 1");
-    QCOMPARE(w->beep.count(), 6);
-    QCOMPARE(w.counters(), u"Voitot 0 1 0 | Tp 0 0 0 | Haviot 0 0 0");
-    QVERIFY(w.boardLocked());
-}
+    QWidget* next = &w->ruutu(a1);
+    for (Sq s : {a2, a3, b1, b2, b3, c1, c2, c3})
+        QCOMPARE(next = next->nextInFocusChain(), &w->ruutu(s));
 
-void GameFlow::twoPlayerFullGridStaysRunning() {
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    w.clickAll({a1, a2, a3, b2, b1, b3, c2, c1, c3, b2});
-    QCOMPARE(w.board(), u"XOXXOOOXX");
-    QCOMPARE(w.status(), u"Vuoro : Pelaaja 2");
-    QCOMPARE(w->PelinTila, u"käynnissä");
-    QVERIFY(w.boardOpen());
-    QCOMPARE(w->beep.count(), 0);
-    QCOMPARE(w.finishedGames(), 0);
-}
-
-void GameFlow::countersGrowPastOneDigitAndTwo() {
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    for (const char* from : {"9", "99"}) {
-        w->MnuUusi->click();
-        w->Voitot[1]->setText(QString::fromLatin1(from));
-        w.clickAll({a1, b1, a2, b2, a3});
-        QCOMPARE(w->Voitot[1]->text(), QString::number(QString::fromLatin1(from).toInt() + 1));
-    }
-}
-
-void GameFlow::clicksThatChangeNothing() {
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    w.clickAll({b2, b2});
-    QCOMPARE(w.board(), u"....X....");
-    QCOMPARE(w->Vuoro, 2);
-    QCOMPARE(w.status(), u"Vuoro : Pelaaja 2");
-
-    // The occupancy test reads the mark, not the picture, and knows only
-    // the nine names.
-    w->ruutu(a1).setPictureFrom(*w->Nolla);
-    w->OnkoTaysi(u"a1");
-    QVERIFY(!w->RuutuTaysi);
-    w->OnkoTaysi(u"b2");
-    QVERIFY(w->RuutuTaysi);
-    w->OnkoTaysi(u"d4");
-    QVERIFY(!w->RuutuTaysi);
-
-    // A locked board ignores every click.
-    w->MnuUusi->click();
-    w.clickAll({a1, b1, a2, b2, a3});
-    const QString won = w.board();
-    for (Sq s : kRuudut)
-        w.click(s);
-    QCOMPARE(w.board(), won);
-    QCOMPARE(w.status(), u"Voittaja : Pelaaja 1");
-}
-
-void GameFlow::onlyExactMarksCount() {
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    for (Sq s : {a1, a2, a3})
-        w->ruutu(s).setTag(QStringLiteral("risti"));
-    w->Tarkista();
-    QCOMPARE(w.visibleSegments(), QString());
-    QCOMPARE(w->PelinTila, u"käynnissä");
-    w.click(a1);
-    QCOMPARE(w->ruutu(a1).tag(), u"Risti");
-}
-
-void GameFlow::fullGridAndDraw() {
-    Window w;
-    w.lay("XOXXOOOX.");
-    w->OnkoRuudukkoTaysi();
-    QVERIFY(!w->RuudukkoTaysi);
-    w->ruutu(c3).setPictureFrom(*w->Risti); // counted by picture, not by mark
-    w->OnkoRuudukkoTaysi();
-    QVERIFY(w->RuudukkoTaysi);
-    w->ruutu(c3).clearPicture(); // and only ever set
-    w->OnkoRuudukkoTaysi();
-    QVERIFY(w->RuudukkoTaysi);
-
-    for (int level = 1; level <= 3; ++level) {
-        Window d;
-        d.chooseLevel(level);
-        d->PeliRuudukkoTaysi();
-        QCOMPARE(d->beep.count(), 1);
-        QCOMPARE(d.status(), u"Tasapeli (Ruudukko Täysi)");
-        QVERIFY(d.boardLocked());
-        QCOMPARE(d->PelinTila, u"loppu");
-        QCOMPARE(d->Tp[level - 1]->text(), u"1");
-        QCOMPARE(d.finishedGames(), 1);
+    // Liberation Sans stands in for MS Sans Serif; every text fits its label.
+    const QFontInfo font(w->RnTeksti->font());
+    QVERIFY2(font.family() == u"MS Sans Serif" || font.family() == u"Liberation Sans",
+             qPrintable(font.family()));
+    QCOMPARE(font.pointSize(), 8);
+    w->Voitot[0]->setText(QStringLiteral("100"));
+    for (QLabel* label : w->centralWidget()->findChildren<QLabel*>()) {
+        const QFontMetrics fm(label->font());
+        QVERIFY2(fm.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
+                     fm.ascent() <= label->contentsRect().height(),
+                 qPrintable(label->objectName()));
     }
 }
 
-void GameFlow::newGame() {
+// One modeless box at a time; OK, Enter, Esc and the frame's close button
+// each close and destroy it; quitting closes everything.
+void Game::aboutBoxAndQuit() {
     Window w;
-    w->Mnu2Pelaajaa->click();
-    w.clickAll({a1, b2, c3}); // dropped in the middle: nothing counted
-    w->MnuUusi->click();
-    QCOMPARE(w.board(), u".........");
-    QCOMPARE(w.finishedGames(), 0);
-
-    w.clickAll({a1, b1, a2, b2, a3});
-    w->MnuUusi->click();
-    QCOMPARE(w.visibleSegments(), QString());
-    QCOMPARE(w.board(), u".........");
-    QVERIFY(w.boardOpen());
-    QCOMPARE(w->PelinTila, u"käynnissä");
-    QVERIFY(!w->RuutuTaysi && !w->Siirretty && !w->RuudukkoTaysi);
-    QCOMPARE(w.counters(), u"Voitot 0 1 0 | Tp 0 0 0 | Haviot 0 0 0");
-    // Player 1 starts again, though player 1 also made the last move.
-    QCOMPARE(w.status(), u"Vuoro : Pelaaja 1");
-    w.click(c3);
-    QCOMPARE(w->ruutu(c3).tag(), u"Risti");
-}
-
-// The game never sets these values; its procedures still do nothing with them.
-void GameFlow::valuesOutOfRangeChangeNothing() {
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    w->Vuoro = 3; // no one's turn: no mark, no picture, no turn change
-    w.click(a1);
-    QCOMPARE(w.board(), u".........");
-    QCOMPARE(w->Vuoro, 3);
-    w->RistiRuutuun(u"d4"); // no such square
-    QCOMPARE(w.board(), u".........");
-
-    w->Pelaajia = 3; // a move, but neither the computer's turn nor a turn change
-    w->Vuoro = 1;
-    w.click(b2);
-    QCOMPARE(w.board(), u"....X....");
-    QCOMPARE(w->Vuoro, 1);
-    QCOMPARE(w.status(), u"Vuoro : Pelaaja 1");
-
-    for (int level : {0, 4}) { // no counter for a level that does not exist
-        w->Vaikeus = level;
-        for (const char16_t* mark : {u"Risti", u"Nolla", u"risti"}) {
-            w->PelinTila = kKaynnissa.toString();
-            w->Voitto(mark);
-            QCOMPARE(w->PelinTila, u"loppu");
-        }
-        w->PelinTila = kKaynnissa.toString();
-        w->PeliRuudukkoTaysi();
+    w->MnuTietoja->click();
+    w->MnuTietoja->click();
+    QCOMPARE(w->findChildren<frmAbout*>().size(), 1);
+    QPointer<frmAbout> box = w->about();
+    QVERIFY(box->isVisible() && !box->isModal());
+    QCOMPARE(box->size(), QSize(382, 255));
+    QCOMPARE(box->focusWidget(), box->cmdOK);
+    w.click({b2});
+    QCOMPARE(w->ruutu(b2).tag(), u"Risti");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
+        if (key == Qt::Key_unknown)
+            box->close();
+        else
+            QTest::keyClick(box.data(), key);
+        QTRY_VERIFY(!box);
+        w->MnuTietoja->click();
+        box = w->about();
+        QVERIFY(box->isVisible());
     }
-    QCOMPARE(w.status(), u"Tasapeli (Ruudukko Täysi)");
-    QCOMPARE(w.finishedGames(), 0);
-    w->Voitto(u"risti"); // not a mark: no name
-    QCOMPARE(w.status(), u"Voittaja : ");
+    w->MnuLopeta->click();
+    QVERIFY(!w->isVisible());
+    QTRY_VERIFY(!box);
 }
 
-QTEST_MAIN(GameFlow)
+// Tab and the arrows move between the squares, Space and Enter place the
+// mark, F2 starts a new game, F10 and Alt alone open the menu bar; the
+// focus mark shows only where the keyboard brought the focus.
+void Game::keyboard() {
+    Window w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    w->ruutu(a1).setFocus(Qt::TabFocusReason);
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down})
+        key(k);
+    QCOMPARE(QApplication::focusWidget(), &w->ruutu(b2));
+    QVERIFY(w->ruutu(b2).showsFocusMark());
+    w.random->pushSquares({a1});
+    key(Qt::Key_Space);
+    key(Qt::Key_Return); // taken: ignored
+    QCOMPARE(w.board(), u"O...X....");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Enter);
+    QCOMPARE(w->ruutu(b3).tag(), u"Risti");
+    QTest::keyClick(w.w.get(), Qt::Key_F2);
+    QCOMPARE(w.board(), u".........");
+
+    QTest::mouseClick(&w->ruutu(c3), Qt::LeftButton);
+    QVERIFY(w->ruutu(c3).hasFocus() && !w->ruutu(c3).showsFocusMark());
+
+    QTest::keyClick(w.w.get(), Qt::Key_F10);
+    QCOMPARE(w->menuBar()->activeAction(), w->menuBar()->actions().first());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(w.w.get(), Qt::Key_Escape);
+    QTRY_VERIFY(!w->menuBar()->activeAction());
+    QTest::keyPress(w.w.get(), Qt::Key_Alt);
+    QTest::keyRelease(w.w.get(), Qt::Key_Alt);
+    QCOMPARE(w->menuBar()->activeAction(), w->menuBar()->actions().first());
+}
+
+// A press and a release of the left button over the same square.
+void Game::whatCountsAsAClick() {
+    Window w;
+    w->Mnu2Pelaajaa->click();
+    forms::PictureBox* box = &w->ruutu(a1);
+    QTest::mouseClick(box, Qt::RightButton);
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(300, 10)); // dragged off
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(10, 10));  // no press before
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(box, Qt::RightButton, {}, QPoint(10, 10));
+    QCOMPARE(w.board(), u".........");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(w.board(), u"X........");
+}
+
+// Squares are buttons named by place and mark, pressed as clicked; counters
+// are named by table and level.
+void Game::screenReaderView() {
+    Window w;
+    auto reader = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+    w.random->pushSquares({a1});
+    reader(&w->ruutu(b2))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(reader(&w->ruutu(b2))->text(QAccessible::Name), u"b2: Risti");
+    QCOMPARE(reader(&w->ruutu(a1))->text(QAccessible::Name), u"a1: Nolla");
+    QCOMPARE(reader(&w->ruutu(c3))->text(QAccessible::Name), u"c3: tyhjä");
+    QCOMPARE(reader(&w->ruutu(c3))->role(), QAccessible::Button);
+    QCOMPARE(reader(w->Haviot[2])->text(QAccessible::Name), u"Häviöt, Vaikea");
+    QCOMPARE(reader(w->Tp[0])->text(QAccessible::Value), u"0");
+    QCOMPARE(reader(w->RnTeksti)->role(), QAccessible::StatusBar);
+}
+
+QTEST_MAIN(Game)
 #include "test_game.moc"

@@ -3,35 +3,28 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-
-namespace {
-
-constexpr int kLines[8][3] = {{0, 1, 2}, {2, 5, 8}, {8, 7, 6}, {6, 3, 0},
-                              {0, 4, 8}, {2, 4, 6}, {1, 4, 7}, {3, 4, 5}};
-
-bool hasLine(const QString& board, QChar mark, int line) {
-    const auto& l = kLines[line];
-    return board[l[0]] == mark && board[l[1]] == mark && board[l[2]] == mark;
-}
-
-bool hasAnyLine(const QString& board, QChar mark) {
-    for (int line = 0; line < 8; ++line)
-        if (hasLine(board, mark, line)) return true;
-    return false;
-}
-
-} // namespace
 
 void Referee::perform(const Event& e) {
     Lautari& w = *w_;
     switch (e.kind) {
-    case Event::Click: w_.click(kRuudut[e.arg]); break;
-    case Event::NewGame: w.MnuUusi->click(); break;
-    case Event::Level: w_.chooseLevel(e.arg); break;
-    case Event::Players: (e.arg == 1 ? w.Mnu1Pelaaja : w.Mnu2Pelaajaa)->click(); break;
-    case Event::Starter: (e.arg == 0 ? w.MnuPelaaja : w.MnuTietokone)->click(); break;
-    case Event::OpenAbout: w.MnuTietoja->click(); break;
+    case Event::Click:
+        w_.click({kRuudut[e.arg]});
+        break;
+    case Event::NewGame:
+        w.MnuUusi->click();
+        break;
+    case Event::Level:
+        w_.chooseLevel(e.arg);
+        break;
+    case Event::Players:
+        (e.arg == 1 ? w.Mnu1Pelaaja : w.Mnu2Pelaajaa)->click();
+        break;
+    case Event::Starter:
+        (e.arg == 0 ? w.MnuPelaaja : w.MnuTietokone)->click();
+        break;
+    case Event::OpenAbout:
+        w.MnuTietoja->click();
+        break;
     case Event::CloseAbout:
         if (w.about()) w.about()->cmdOK->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -54,55 +47,55 @@ QString Referee::check(const Event& e, const QString& before, bool wasRunning) c
 
     const bool ended = w.PelinTila == kLoppu;
     if (!ended && w.PelinTila != kKaynnissa) return QStringLiteral("unknown state ") + w.PelinTila;
-    if (ended ? !w_.boardLocked() : !w_.boardOpen()) return QStringLiteral("lock and state disagree");
+    if (w_.enabledSquares() != (ended ? 0 : 9)) return QStringLiteral("lock and state disagree");
 
-    QStringList segments;
-    for (int line = 0; line < 8; ++line)
-        if (hasLine(board, u'X', line) || hasLine(board, u'O', line))
-            for (int n = 1; n <= 3; ++n) segments << QStringLiteral("Viiva%1%2").arg(line + 1).arg(n);
-    if (w_.visibleSegments() != segments.join(u' '))
-        return QStringLiteral("segments ") + w_.visibleSegments() + QStringLiteral(" on ") + board;
+    QStringList complete;
+    for (int L = 0; L < 8; ++L) {
+        const auto& l = position::kLines[L];
+        if (board[l[0]] != u'.' && board[l[0]] == board[l[1]] && board[l[1]] == board[l[2]])
+            complete << QString::number(L + 1);
+    }
+    if (w_.lines() != complete.join(u' '))
+        return QStringLiteral("segments ") + w_.lines() + QStringLiteral(" on ") + board;
 
-    const QString status = w_.status();
-    const QStringList texts = {QString(), QStringLiteral("Vuoro : Pelaaja 1"),
+    const QStringList texts = {QString(),
+                               QStringLiteral("Vuoro : Pelaaja 1"),
                                QStringLiteral("Vuoro : Pelaaja 2"),
                                QStringLiteral("Voittaja : ") + w.MnuPelaaja->caption(),
                                QStringLiteral("Voittaja : ") + w.MnuTietokone->caption(),
                                QStringLiteral("Tasapeli (Ruudukko Täysi)")};
-    if (!texts.contains(status)) return QStringLiteral("status ") + status;
+    if (!texts.contains(w_.status())) return QStringLiteral("status ") + w_.status();
 
-    const bool levels[3] = {w.MnuHelppo->checked(), w.MnuKeskitaso->checked(), w.MnuVaikea->checked()};
-    for (int i = 0; i < 3; ++i)
-        if (levels[i] != (w.Vaikeus == i + 1)) return QStringLiteral("level marks");
-    if (w.Mnu1Pelaaja->checked() != (w.Pelaajia == 1) || w.Mnu2Pelaajaa->checked() != (w.Pelaajia == 2))
-        return QStringLiteral("player marks");
-    if (w.MnuPelaaja->checked() != (w.Aloittaja == kPelaaja) ||
-        w.MnuTietokone->checked() != (w.Aloittaja == kTietokone))
-        return QStringLiteral("starter marks");
     const bool one = w.Pelaajia == 1;
-    if (w.MnuPelaaja->caption() != (one ? u"Pelaaja" : u"Pelaaja 1") ||
-        w.MnuTietokone->caption() != (one ? u"Tietokone" : u"Pelaaja 2"))
-        return QStringLiteral("starter captions");
+    const bool marks[] = {w.MnuHelppo->checked() == (w.Vaikeus == 1),
+                          w.MnuKeskitaso->checked() == (w.Vaikeus == 2),
+                          w.MnuVaikea->checked() == (w.Vaikeus == 3),
+                          w.Mnu1Pelaaja->checked() == one,
+                          w.Mnu2Pelaajaa->checked() == !one,
+                          w.MnuPelaaja->checked() == (w.Aloittaja == kPelaaja),
+                          w.MnuTietokone->checked() == (w.Aloittaja == kTietokone),
+                          w.MnuPelaaja->caption() == (one ? u"Pelaaja" : u"Pelaaja 1"),
+                          w.MnuTietokone->caption() == (one ? u"Tietokone" : u"Pelaaja 2")};
+    for (bool agree : marks)
+        if (!agree) return QStringLiteral("menus and settings disagree");
 
     if (w_.finishedGames() != ended_)
         return QStringLiteral("%1 counted for %2 games ended").arg(w_.finishedGames()).arg(ended_);
 
-    if (e.kind == Event::Click) {
-        const int crosses = int(board.count(u'X') - before.count(u'X'));
-        const int noughts = int(board.count(u'O') - before.count(u'O'));
-        if (!wasRunning || before[e.arg] != u'.') {
-            if (board != before) return QStringLiteral("a refused click changed the board");
-        } else if (w.Pelaajia == 2) {
-            if (crosses + noughts != 1 || board[e.arg] == u'.') return QStringLiteral("two-player move");
-        } else {
-            QString person = before;
-            person[e.arg] = u'X';
-            const bool canMove = !hasAnyLine(person, u'X') && person.contains(u'.');
-            if (crosses != 1 || board[e.arg] != u'X' || noughts != (canMove ? 1 : 0))
-                return QStringLiteral("one-player move %1 -> %2").arg(before, board);
-        }
-    } else if (board.count(u'O') > before.count(u'O') + 1 || board.count(u'X') > before.count(u'X')) {
-        return QStringLiteral("a menu command placed marks");
-    }
+    const auto added = [&](QChar mark) { return board.count(mark) - before.count(mark); };
+    if (e.kind != Event::Click)
+        return added(u'X') > 0 || added(u'O') > 1 ? QStringLiteral("a menu command placed marks")
+                                                  : QString();
+    if (!wasRunning || before[e.arg] != u'.')
+        return board == before ? QString() : QStringLiteral("a refused click changed the board");
+    if (!one)
+        return added(u'X') + added(u'O') == 1 && board[e.arg] != u'.'
+                   ? QString()
+                   : QStringLiteral("two-player move");
+    QString person = before;
+    person[e.arg] = u'X';
+    const bool canMove = position::winner(person) == u'.' && person.contains(u'.');
+    if (added(u'X') != 1 || board[e.arg] != u'X' || added(u'O') != (canMove ? 1 : 0))
+        return QStringLiteral("one-player move %1 -> %2").arg(before, board);
     return QString();
 }

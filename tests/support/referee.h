@@ -15,8 +15,8 @@ struct Event {
 // - the board is locked exactly when the game has ended;
 // - the visible segments are exactly those of the complete lines;
 // - the status line holds one of the texts the game writes;
-// - one check mark in each menu group, agreeing with the settings, and the
-//   starter captions agreeing with the number of players;
+// - the check marks agree with the settings, and the starter captions with
+//   the number of players;
 // - the nine counters add up to the games that have ended since start;
 // - a move of the person adds one mark, and in a one-player game the
 //   computer adds one nought exactly when it can move.

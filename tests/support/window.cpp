@@ -3,62 +3,13 @@
 #include <QLabel>
 #include <QTest>
 
-float ScriptedRandom::next() {
-    ++draws;
-    if (!script.empty()) {
-        const float x = script.front();
-        script.pop_front();
-        return x;
-    }
-    return float(engine_() >> 8) * (1.0f / 16777216.0f);
-}
-
-void ScriptedRandom::pushSquares(std::initializer_list<int> squares) {
-    for (int n : squares)
-        push(forSquare(n));
-}
-
-Window::Window() : Window(std::make_unique<ScriptedRandom>()) {}
+Window::Window(bool shown) : Window(std::make_unique<position::ScriptedRandom>(), shown) {}
 
 Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
-    : w(std::make_unique<Lautari>()), random(dynamic_cast<ScriptedRandom*>(source.get())) {
+    : w(std::make_unique<Lautari>()),
+      random(dynamic_cast<position::ScriptedRandom*>(source.get())) {
     w->setRandomSource(std::move(source));
     if (shown) w->show();
-}
-
-Window::~Window() = default;
-
-void Window::lay(const char* board) {
-    for (Sq s : kRuudut) {
-        forms::PictureBox& box = w->ruutu(s);
-        switch (board[s]) {
-        case 'X':
-            box.setTag(kRisti.toString());
-            box.setPictureFrom(*w->Risti);
-            break;
-        case 'O':
-            box.setTag(kNolla.toString());
-            box.setPictureFrom(*w->Nolla);
-            break;
-        default:
-            box.setTag(QString());
-            box.clearPicture();
-        }
-    }
-}
-
-QString Window::board() const {
-    QString out;
-    for (Sq s : kRuudut) {
-        const forms::PictureBox& box = w->ruutu(s);
-        const bool cross =
-            box.tag() == kRisti && box.picture().cacheKey() == w->Risti->picture().cacheKey();
-        const bool nought =
-            box.tag() == kNolla && box.picture().cacheKey() == w->Nolla->picture().cacheKey();
-        const bool empty = box.tag().isEmpty() && !box.hasPicture();
-        out += cross ? u'X' : nought ? u'O' : empty ? u'.' : u'?';
-    }
-    return out;
 }
 
 void Window::chooseLevel(int level) {
@@ -66,28 +17,27 @@ void Window::chooseLevel(int level) {
     (*items[level - 1])->click();
 }
 
-void Window::click(Sq s) { QTest::mouseClick(&w->ruutu(s), Qt::LeftButton); }
-
-void Window::clickAll(std::initializer_list<Sq> squares) {
+void Window::click(std::initializer_list<Sq> squares) {
     for (Sq s : squares)
-        click(s);
+        QTest::mouseClick(&w->ruutu(s), Qt::LeftButton);
 }
 
-QString Window::visibleSegments() const {
+QString Window::lines() const {
     QStringList out;
-    for (int L = 1; L <= 8; ++L)
+    for (int L = 1; L <= 8; ++L) {
+        int shown = 0;
         for (int n = 1; n <= 3; ++n)
-            if (w->Viiva(L, n).isVisible()) out << QStringLiteral("Viiva%1%2").arg(L).arg(n);
+            shown += w->Viiva(L, n).isVisible();
+        if (shown) out << (shown == 3 ? QString::number(L) : QStringLiteral("part of %1").arg(L));
+    }
     return out.join(u' ');
 }
 
 QString Window::counters() const {
-    auto row = [](const char* name, const std::array<QLabel*, 3>& labels) {
-        return QString::fromLatin1(name) + u' ' + labels[0]->text() + u' ' + labels[1]->text() +
-               u' ' + labels[2]->text();
-    };
-    return QStringList{row("Voitot", w->Voitot), row("Tp", w->Tp), row("Haviot", w->Haviot)}.join(
-        QStringLiteral(" | "));
+    QStringList out;
+    for (const auto* table : {&w->Voitot, &w->Tp, &w->Haviot})
+        out << (*table)[0]->text() + (*table)[1]->text() + (*table)[2]->text();
+    return out.join(u' ');
 }
 
 int Window::finishedGames() const {
@@ -105,13 +55,4 @@ int Window::enabledSquares() const {
     for (Sq s : kRuudut)
         n += w->ruutu(s).isEnabled();
     return n;
-}
-
-bool Window::boardLocked() const { return enabledSquares() == 0; }
-bool Window::boardOpen() const { return enabledSquares() == 9; }
-
-Sq squareNamed(const QString& name) {
-    for (Sq s : kRuudut)
-        if (name == kRuutujenNimet[s]) return s;
-    qFatal("no square %s", qPrintable(name));
 }

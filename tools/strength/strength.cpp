@@ -1,9 +1,8 @@
 #include "strength.h"
 
-#include "forms/random.h"
+#include "position.h"
 #include "ui/lautari.h"
 
-#include <QLabel>
 #include <numeric>
 
 namespace strength {
@@ -29,19 +28,10 @@ QString Fraction::text() const {
 
 QString squareName(int square) { return kRuutujenNimet[square].toString(); }
 
-// The random source steered by the analysis: every draw names the square it
-// is told to, so the computer's random move lands where the branch says.
-class Choice final : public forms::RandomSource {
-public:
-    void reseedFromClock() override {}
-    float next() override { return (float(square) + 0.5f) / 9.0f; }
-    int square = 0;
-};
-
 Driver::Driver(int level) : window_(std::make_unique<Lautari>()) {
-    auto choice = std::make_unique<Choice>();
-    choice_ = choice.get();
-    window_->setRandomSource(std::move(choice));
+    auto random = std::make_unique<position::ScriptedRandom>();
+    random_ = random.get();
+    window_->setRandomSource(std::move(random));
     std::optional<forms::MenuItem>* levels[] = {&window_->MnuHelppo, &window_->MnuKeskitaso,
                                                 &window_->MnuVaikea};
     (*levels[level - 1])->click();
@@ -49,34 +39,22 @@ Driver::Driver(int level) : window_(std::make_unique<Lautari>()) {
 
 Driver::~Driver() = default;
 
-Board Driver::read() const {
-    Board b;
-    for (Sq s : kRuudut) {
-        const QString& tag = window_->ruutu(s).tag();
-        b += tag == kRisti ? u'X' : tag == kNolla ? u'O' : u'.';
-    }
-    return b;
-}
-
+// How the game stands, read from the board alone.
 char Driver::result() const {
     if (window_->PelinTila == kKaynnissa) return '-';
-    const QString status = window_->RnTeksti->text();
-    if (status.startsWith(u"Tasapeli")) return 'D';
-    return status.endsWith(u"Tietokone") ? 'L' : 'W';
+    const QChar line = position::winner(position::read(*window_));
+    return line == u'X' ? 'W' : line == u'O' ? 'L' : 'D';
 }
 
 // Starts a new game with the person to move and lays the position on it.
 Driver::Run Driver::run(const Board& board, int square, int randomSquare) {
     window_->MnuUusi->click();
-    for (Sq s : kRuudut) {
-        forms::PictureBox& box = window_->ruutu(s);
-        if (board[s] == u'X') box.setTag(kRisti.toString()), box.setPictureFrom(*window_->Risti);
-        if (board[s] == u'O') box.setTag(kNolla.toString()), box.setPictureFrom(*window_->Nolla);
-    }
-    choice_->square = randomSquare;
+    position::lay(*window_, board);
+    random_->script.clear();
+    random_->pushSquares({randomSquare});
     ((*window_).*kKlikkaukset[square])();
     ++clicks_;
-    return {read(), result()};
+    return {position::read(*window_), result()};
 }
 
 // The computer's answer is random when steering its draw moves its nought;
@@ -107,9 +85,10 @@ std::vector<Branch> Driver::opening() {
     std::vector<Branch> branches;
     window_->MnuTietokone->click();
     for (int s = 0; s < 9; ++s) {
-        choice_->square = s;
+        random_->script.clear();
+        random_->pushSquares({s});
         window_->MnuUusi->click();
-        branches.push_back({read(), '-', Fraction::of(1, 9)});
+        branches.push_back({position::read(*window_), '-', Fraction::of(1, 9)});
     }
     window_->MnuPelaaja->click();
     return branches;

@@ -12,6 +12,9 @@
 #include <vector>
 
 class Lautari;
+namespace position {
+class ScriptedRandom;
+}
 
 namespace strength {
 
@@ -68,11 +71,10 @@ private:
         char result;
     };
     Run run(const Board& board, int square, int randomSquare);
-    Board read() const;
     char result() const;
 
     std::unique_ptr<Lautari> window_;
-    class Choice* choice_;
+    position::ScriptedRandom* random_;
     std::int64_t clicks_ = 0;
 };
 

@@ -1,0 +1,233 @@
+// The computer's move rules: every row of each table, through the step that
+// reads it, on positions where one row applies and a person can tell which
+// square it must take; which steps each level runs; and the random move.
+#include "support/window.h"
+
+#include <QTest>
+
+namespace {
+
+using Step = void (Lautari::*)();
+using position::kLines;
+
+bool inLine(int L, int s) { return std::count(kLines[L], kLines[L] + 3, s) > 0; }
+bool isCorner(int s) { return s != 4 && s % 2 == 0; }
+
+// The line through two squares, or -1.
+int lineThrough(int a, int b) {
+    for (int L = 0; L < 8; ++L)
+        if (inLine(L, a) && inLine(L, b)) return L;
+    return -1;
+}
+
+int third(int a, int b) {
+    for (int s : kLines[lineThrough(a, b)])
+        if (s != a && s != b) return s;
+    return -1;
+}
+
+// A border line runs along the edge of the grid, clear of the centre.
+bool onBorder(int a, int b) {
+    const int L = lineThrough(a, b);
+    return L >= 0 && !inLine(L, 4);
+}
+
+QString board(std::initializer_list<std::pair<int, char>> marks) {
+    QString b(9, u'.');
+    for (auto [s, mark] : marks)
+        b[s] = QLatin1Char(mark);
+    return b;
+}
+
+} // namespace
+
+class Rules : public QObject {
+    Q_OBJECT
+private slots:
+    void linesToCompleteOrBlock();
+    void centreAgainstACorner();
+    void doubleThreatsFromCornerAndEdge();
+    void doubleThreatsFromOppositeCorners();
+    void cornerBesideItsOwn();
+    void whichLevelRunsWhichStep_data();
+    void whichLevelRunsWhichStep();
+    void randomMove();
+
+private:
+    // Where `step` alone puts its nought on `before`: the square, -1 for no
+    // move, 9 for anything else (two noughts, a lost mark, a wrong flag).
+    int answer(Step step, const QString& before) {
+        w->UusiPeli();
+        w.lay(before);
+        ((*w).*step)();
+        const QString after = w.board();
+        int placed = -1;
+        for (int s = 0; s < 9; ++s)
+            if (after[s] != before[s]) {
+                if (placed >= 0 || after[s] != u'O') return 9;
+                placed = s;
+            }
+        return w->Siirretty == (placed >= 0) ? placed : 9;
+    }
+
+    Window w{false};
+};
+
+// Two of a line hold the mark and the third is free: the nought goes there.
+void Rules::linesToCompleteOrBlock() {
+    for (auto [step, mark] : {std::pair{&Lautari::Tietokone1, 'O'}, {&Lautari::Tietokone2, 'X'}})
+        for (const auto& l : kLines)
+            for (int i = 0; i < 3; ++i) {
+                const int t = l[i], a = l[(i + 1) % 3], b = l[(i + 2) % 3];
+                QCOMPARE(answer(step, board({{a, mark}, {b, mark}})), t);
+                QCOMPARE(answer(step, board({{a, mark}, {b, mark}, {t, mark == 'O' ? 'X' : 'O'}})),
+                         -1);
+            }
+}
+
+void Rules::centreAgainstACorner() {
+    for (auto [step, mark] : {std::pair{&Lautari::tietokone26, 'X'}, {&Lautari::Tietokone28, 'O'}})
+        for (int c : {0, 2, 6, 8}) {
+            QCOMPARE(answer(step, board({{c, mark}})), 4);
+            QCOMPARE(answer(step, board({{c, mark}, {4, 'X'}})), -1);
+        }
+}
+
+// A corner and an edge square off its lines: the nought takes the corner
+// where their border lines meet, while both lines are otherwise free. Making
+// such threats reads no rule for two opposite corners.
+void Rules::doubleThreatsFromCornerAndEdge() {
+    for (auto [step, mark] :
+         {std::pair{&Lautari::Tietokone25, 'X'}, {&Lautari::Tietokone27, 'O'}}) {
+        const char other = mark == 'X' ? 'O' : 'X';
+        for (int c : {0, 2, 6, 8})
+            for (int e : {1, 3, 5, 7}) {
+                if (lineThrough(c, e) >= 0) continue;
+                int t = -1;
+                for (int k : {0, 2, 6, 8})
+                    if (k != c && onBorder(c, k) && onBorder(e, k)) t = k;
+                QCOMPARE(answer(step, board({{c, mark}, {e, mark}})), t);
+                for (int taken : {t, third(c, t), third(e, t)})
+                    QCOMPARE(answer(step, board({{c, mark}, {e, mark}, {taken, other}})), -1);
+            }
+    }
+    QCOMPARE(answer(&Lautari::Tietokone27, board({{0, 'O'}, {8, 'O'}})), -1);
+    QCOMPARE(answer(&Lautari::Tietokone27, board({{2, 'O'}, {6, 'O'}})), -1);
+}
+
+// Crosses on two opposite corners: the nought takes an edge square beside
+// one of the other corners while both edge squares beside it are free.
+void Rules::doubleThreatsFromOppositeCorners() {
+    for (auto [p, q] : {std::pair{0, 8}, {2, 6}}) {
+        const QString start = board({{p, 'X'}, {q, 'X'}});
+        auto cornerOf = [&](int edge) {
+            for (int k : {0, 2, 6, 8})
+                if (k != p && k != q && onBorder(edge, k)) return k;
+            return -1;
+        };
+        auto otherEdge = [&](int edge) {
+            for (int e : {1, 3, 5, 7})
+                if (e != edge && onBorder(e, cornerOf(edge))) return e;
+            return -1;
+        };
+        const int first = answer(&Lautari::Tietokone25, start);
+        QVERIFY(first % 2 == 1);
+        QVERIFY(cornerOf(first) >= 0);
+        for (int taken : {first, otherEdge(first)}) {
+            QString b = start;
+            b[taken] = u'O';
+            const int next = answer(&Lautari::Tietokone25, b);
+            QVERIFY(next % 2 == 1);
+            QVERIFY(cornerOf(next) >= 0 && cornerOf(next) != cornerOf(first));
+            b[next] = u'O';
+            QCOMPARE(answer(&Lautari::Tietokone25, b), -1);
+        }
+    }
+}
+
+// Noughts on the centre and a corner: the nought takes a free corner beside
+// it, then the other one; without the centre, none.
+void Rules::cornerBesideItsOwn() {
+    for (int c : {0, 2, 6, 8}) {
+        QString b = board({{4, 'O'}, {c, 'O'}});
+        for (int n = 0; n < 2; ++n) {
+            const int t = answer(&Lautari::Tietokone285, b);
+            QVERIFY2(isCorner(t) && onBorder(c, t) && b[t] == u'.', qPrintable(b));
+            b[t] = u'X';
+        }
+        QCOMPARE(answer(&Lautari::Tietokone285, b), -1);
+        QCOMPARE(answer(&Lautari::Tietokone285, board({{c, 'O'}})), -1);
+    }
+}
+
+// One click of the person on a position where one step applies: the levels
+// that run it take the square it names, the others move at random.
+void Rules::whichLevelRunsWhichStep_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("click");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<int>("random");
+    QTest::addColumn<int>("from");
+    QTest::newRow("completes its line") << "OO.XX...." << int(c1) << int(a3) << int(c3) << 2;
+    QTest::newRow("blocks a line") << "O..X....." << int(b2) << int(b3) << int(c3) << 2;
+    QTest::newRow("spoils a double threat") << "X........" << int(c2) << int(c1) << int(c3) << 3;
+    QTest::newRow("centre against a corner") << "........." << int(a1) << int(b2) << int(c3) << 3;
+    QTest::newRow("makes a double threat") << "O...X..O." << int(a2) << int(c1) << int(c3) << 3;
+    QTest::newRow("centre after its corner") << "O........" << int(a2) << int(b2) << int(c3) << 3;
+    QTest::newRow("corner beside its own") << "..X.O.O.." << int(b1) << int(c3) << int(c2) << 3;
+}
+
+void Rules::whichLevelRunsWhichStep() {
+    QFETCH(QString, before);
+    QFETCH(int, click);
+    QFETCH(int, rule);
+    QFETCH(int, random);
+    QFETCH(int, from);
+    for (int level = 1; level <= 3; ++level) {
+        Window v(false);
+        v.chooseLevel(level);
+        v.lay(before);
+        v.random->pushSquares({random});
+        v.click({Sq(click)});
+        QString after = before;
+        after[click] = u'X';
+        after[level >= from ? rule : random] = u'O';
+        QCOMPARE(v.board(), after);
+        QCOMPARE(v.finishedGames(), position::winner(after) == u'O' ? 1 : 0);
+        QVERIFY(v->pointer.timesBusy() == 1 && !v->pointer.isBusy());
+    }
+}
+
+void Rules::randomMove() {
+    w.lay(u"XOXOXOX.X");
+    w->Siirretty = false;
+    w.random->pushSquares({a1, a2, c3, b2, c2}); // taken squares are drawn again
+    w->Tietokone3();
+    QCOMPARE(w.board(), u"XOXOXOXOX");
+    QCOMPARE(w.random->reseeds, 1);
+    QCOMPARE(w.random->draws, 5);
+    w.lay(u"OOOOOOOO.");
+    w->Siirretty = false;
+    w.random->script = {0.99999994f}; // the largest value below 1 draws the last square
+    w->Tietokone3();
+    QCOMPARE(w.board(), u"OOOOOOOOO");
+    w->Siirretty = false;
+    w->Tietokone3(); // no free square: no move, no hang
+    QVERIFY(!w->Siirretty);
+
+    // The real clock-seeded generator, through the opening moves of new games.
+    Lautari real;
+    real.MnuTietokone->click();
+    std::array<int, 9> hits{};
+    for (int game = 0; game < 2700; ++game) {
+        real.UusiPeli();
+        const QString b = position::read(real);
+        QCOMPARE(b.count(u'O'), 1);
+        ++hits[b.indexOf(u'O')];
+    }
+    for (int n : hits)
+        QVERIFY2(n > 220 && n < 380, qPrintable(QString::number(n)));
+}
+
+QTEST_MAIN(Rules)
+#include "test_rules.moc"
