@@ -1,17 +1,20 @@
+#include "forms/twips.h"
 #include "ui/kaannokset.h"
 #include "ui/lautari.h"
+#include "ui/layout.h"
+#include "ui/tekstit.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lautari -98"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationName(teksti::kOhjelma.toString());
+    QApplication::setApplicationVersion(QStringLiteral(LAUTARI_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(LAUTARI_APP_ID));
     asennaKaannokset(app);
 
     Lautari window;
-    window.move(1500 / 15, 1110 / 15);
+    window.move(forms::px(layout::kIkkunaLeft), forms::px(layout::kIkkunaTop));
     window.show();
     return app.exec();
 }

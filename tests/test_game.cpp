@@ -3,12 +3,14 @@
 // focus order and fonts; the About box; the keyboard and the mouse.
 #include "support/referee.h"
 
-#include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class Game : public QObject {
@@ -20,7 +22,13 @@ private slots:
     void aboutBoxAndQuit();
     void keyboard();
     void whatCountsAsAClick();
-    void screenReaderView();
+    void helpOpensTheRules();
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+private:
+    QList<QUrl> opened;
 };
 
 // A session: squares click, "2P" and "1P" choose the players, "H" "K" "V"
@@ -208,20 +216,28 @@ void Game::whatCountsAsAClick() {
     QCOMPARE(w.board(), u"X........");
 }
 
-// Squares are buttons named by place and mark, pressed as clicked; counters
-// are named by table and level.
-void Game::screenReaderView() {
+// F1 in the main window and the "readme.txt" link in the About box open the
+// rules from the source tree, where this build runs.
+void Game::helpOpensTheRules() {
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
     Window w;
-    auto reader = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
-    w.random->pushSquares({a1});
-    reader(&w->ruutu(b2))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(reader(&w->ruutu(b2))->text(QAccessible::Name), u"b2: Risti");
-    QCOMPARE(reader(&w->ruutu(a1))->text(QAccessible::Name), u"a1: Nolla");
-    QCOMPARE(reader(&w->ruutu(c3))->text(QAccessible::Name), u"c3: tyhjä");
-    QCOMPARE(reader(&w->ruutu(c3))->role(), QAccessible::Button);
-    QCOMPARE(reader(w->Haviot[2])->text(QAccessible::Name), u"Häviöt, Vaikea");
-    QCOMPARE(reader(w->Tp[0])->text(QAccessible::Value), u"0");
-    QCOMPARE(reader(w->RnTeksti)->role(), QAccessible::StatusBar);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+    QTest::keyClick(w.w.get(), Qt::Key_F1);
+    w->MnuTietoja->click();
+    QLabel* text = w->about()->lblDescription;
+    QSignalSpy hovered(text, &QLabel::linkHovered);
+    QPoint link;
+    for (int y = text->height() - 1; y > 0 && hovered.isEmpty(); y -= 3)
+        for (int x = 0; x < text->width() && hovered.isEmpty(); x += 4)
+            QTest::mouseMove(w->about()->windowHandle(), text->mapTo(w->about(), link = {x, y}));
+    QTest::mouseClick(text, Qt::LeftButton, {}, link);
+    QCOMPARE(opened.size(), 2);
+    for (const QUrl& url : opened)
+        QVERIFY2(url.toLocalFile().endsWith(u"/assets/readme.txt") &&
+                     QFileInfo(url.toLocalFile()).isFile(),
+                 qPrintable(url.toString()));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 QTEST_MAIN(Game)

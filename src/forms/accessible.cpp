@@ -9,32 +9,45 @@ namespace forms {
 
 namespace {
 
+// A square is a button that a screen reader can press; a box that takes no
+// focus only shows a picture.
 class AccessiblePictureBox : public QAccessibleWidget {
 public:
-    explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {
+    explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {
         addControllingSignal(QStringLiteral("clicked()"));
     }
-    QStringList actionNames() const override { return {pressAction()}; }
+    QAccessible::Role role() const override {
+        return isButton() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        return isButton() ? QStringList{pressAction()} : QStringList();
+    }
     void doAction(const QString& action) override {
-        if (action == pressAction() && widget()->isEnabled())
+        if (action == pressAction() && isButton() && widget()->isEnabled())
             emit static_cast<PictureBox*>(widget())->clicked();
     }
+
+private:
+    bool isButton() const { return widget()->focusPolicy() != Qt::NoFocus; }
 };
 
+// The caption is the name, after the spoken prefix if there is one. Qt's
+// bridge carries the name alone for a label, and QLabel announces each new
+// caption as a change of name.
 class AccessibleLabel : public QAccessibleWidget {
 public:
     explicit AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
     QAccessible::Role role() const override {
-        return static_cast<const Label*>(widget())->isStatusLine() ? QAccessible::StatusBar
-                                                                   : QAccessible::StaticText;
+        return label()->isStatusLine() ? QAccessible::StatusBar : QAccessible::StaticText;
     }
     QString text(QAccessible::Text t) const override {
-        const auto* label = static_cast<const Label*>(widget());
-        const bool named = !label->accessibleName().isEmpty();
-        if (t == QAccessible::Name) return named ? label->accessibleName() : label->text();
-        if (t == QAccessible::Value) return named ? label->text() : QString();
-        return QAccessibleWidget::text(t);
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        const QString& prefix = label()->spokenPrefix();
+        return prefix.isEmpty() ? label()->text() : prefix + QStringLiteral(": ") + label()->text();
     }
+
+private:
+    const Label* label() const { return static_cast<const Label*>(widget()); }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {

@@ -2,9 +2,10 @@
 
 namespace forms {
 
-// Tells screen readers what the stand-in controls are: a picture box is a
-// button named by its accessible name; a label reports its caption as its
-// value when it has a name of its own, and the status line is a status bar.
+// Tells screen readers what the stand-in controls are: a picture box that
+// takes focus is a button named by its accessible name, one that does not is
+// a picture; a label is read as its spoken prefix and caption, and the status
+// line is a status bar.
 void installAccessibility();
 
 } // namespace forms

@@ -14,6 +14,9 @@ public:
     // A status line tells screen readers of each new caption.
     void setStatusLine(bool statusLine) { statusLine_ = statusLine; }
     bool isStatusLine() const { return statusLine_; }
+    // What a screen reader says before the caption, as in "Voitot, Helppo: 3".
+    void setSpokenPrefix(const QString& prefix) { spokenPrefix_ = prefix; }
+    const QString& spokenPrefix() const { return spokenPrefix_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,6 +24,7 @@ protected:
 private:
     bool sunken_;
     bool statusLine_ = false;
+    QString spokenPrefix_;
 };
 
 } // namespace forms

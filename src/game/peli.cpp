@@ -1,6 +1,7 @@
 // The person's move: the nine click handlers, the occupancy test and the
 // placing of the mark, with the start-up defaults.
 #include "ui/lautari.h"
+#include "ui/tekstit.h"
 
 #include <QLabel>
 
@@ -62,8 +63,8 @@ void Lautari::RistiRuutuun(QStringView Ruutu) {
             Vuoro = 2;
         else if (Vuoro == 2)
             Vuoro = 1;
-        if (Vuoro == 1) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 1"));
-        if (Vuoro == 2) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 2"));
+        if (Vuoro == 1) RnTeksti->setText(teksti::kVuoroPelaaja1.toString());
+        if (Vuoro == 2) RnTeksti->setText(teksti::kVuoroPelaaja2.toString());
         Tarkista();
     }
 }

@@ -1,6 +1,7 @@
 // The end of a game: three in a line, or a full grid.
 #include "game/lines.h"
 #include "ui/lautari.h"
+#include "ui/tekstit.h"
 
 #include <QLabel>
 
@@ -39,7 +40,7 @@ void Lautari::Voitto(QStringView merkki) {
         voittaja = MnuTietokone->caption();
         if (kaynnissa && tasoOk) nosta(Haviot[Vaikeus - 1]);
     }
-    RnTeksti->setText(QStringLiteral("Voittaja : ") + voittaja);
+    RnTeksti->setText(teksti::kVoittaja.toString() + voittaja);
     beep.sound();
     SammutaNapit();
     PelinTila = kLoppu.toString();
@@ -54,7 +55,7 @@ void Lautari::OnkoRuudukkoTaysi() {
 
 void Lautari::PeliRuudukkoTaysi() {
     beep.sound();
-    RnTeksti->setText(QStringLiteral("Tasapeli (Ruudukko Täysi)"));
+    RnTeksti->setText(teksti::kTasapeli.toString());
     SammutaNapit();
     PelinTila = kLoppu.toString();
     if (Vaikeus >= 1 && Vaikeus <= 3) nosta(Tp[Vaikeus - 1]);

@@ -1,5 +1,6 @@
 // The board as a whole: lock, unlock, clear, wipe the line, and a new game.
 #include "ui/lautari.h"
+#include "ui/tekstit.h"
 
 #include <QLabel>
 
@@ -37,7 +38,7 @@ void Lautari::UusiPeli() {
     if (Aloittaja == kTietokone && Pelaajia == 1) Tietokone3();
     Vuoro = (Pelaajia == 2 && Aloittaja == kTietokone) ? 2 : 1;
     if (Pelaajia == 2) {
-        if (Aloittaja == kPelaaja) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 1"));
-        if (Aloittaja == kTietokone) RnTeksti->setText(QStringLiteral("Vuoro : Pelaaja 2"));
+        if (Aloittaja == kPelaaja) RnTeksti->setText(teksti::kVuoroPelaaja1.toString());
+        if (Aloittaja == kTietokone) RnTeksti->setText(teksti::kVuoroPelaaja2.toString());
     }
 }

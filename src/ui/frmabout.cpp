@@ -4,34 +4,35 @@
 #include "forms/picturebox.h"
 #include "forms/twips.h"
 #include "ui/ikoni.h"
+#include "ui/layout.h"
+#include "ui/ohje.h"
+#include "ui/tekstit.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 using forms::px;
-
-const QStringList frmAbout::kOtsikko = {
-    QStringLiteral("Lautari -98"),
-    QStringLiteral("Tekijä : Lautari-tiimi"),
-};
-
-const QStringList frmAbout::kKuvaus = {
-    QStringLiteral("Ristinollaa tietokonetta vastaan kolmella vaikeustasolla tai kaksin. "
-                   "Kolme merkkiä riviin voittaa."),
-    QStringLiteral("Ilmoitathan jos löydät pelistä bugeja"),
-    QStringLiteral("Lisätietoja ja ohjeet:   Katso readme.txt"),
-};
+using namespace layout::about;
 
 namespace {
 
-QLabel* teksti(QWidget* parent, const char* nimi, const QString& sisalto, QRect twips) {
+QRect pikseleina(const Paikka& p) { return {px(p.left), px(p.top), px(p.width), px(p.height)}; }
+
+QString rivit(const auto& osat) {
+    QStringList out;
+    for (QStringView osa : osat)
+        out << osa.toString();
+    return out.join(u'\n');
+}
+
+QLabel* kentta(QWidget* parent, const char* nimi, const QString& sisalto, const Paikka& paikka) {
     auto* label = new QLabel(sisalto, parent);
     label->setObjectName(QString::fromLatin1(nimi));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+    label->setGeometry(pikseleina(paikka));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(pal);
@@ -43,28 +44,42 @@ QLabel* teksti(QWidget* parent, const char* nimi, const QString& sisalto, QRect 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tietoja"));
+    setWindowTitle(teksti::kTietoja.toString());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(forms::classicFont(8));
-    setFixedSize(px(5730), px(3825));
+    setFixedSize(px(kLeveys), px(kKorkeus));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(teksti::kOK.toString(), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(px(4320), px(3240), px(1260), px(345));
+    cmdOK->setGeometry(pikseleina(kOK));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     picIcon = new forms::PictureBox(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(px(240), px(120), px(540), px(540));
+    picIcon->setGeometry(pikseleina(kKuvake));
     picIcon->setPicture(ohjelmanIkoni());
 
-    lblTitle = teksti(this, "lblTitle", kOtsikko.join(u'\n'), {1050, 120, 3885, 480});
-    lblVersion = teksti(this, "lblVersion", QStringLiteral("Versio 1.1"), {1050, 600, 3885, 225});
-    lblDescription = teksti(this, "lblDescription", kKuvaus.join(u'\n'), {1050, 960, 3885, 1770});
-    lblDisclaimer = teksti(this, "lblDisclaimer", QStringLiteral(" "), {240, 3000, 3870, 720});
+    lblTitle = kentta(this, "lblTitle", rivit(teksti::kAboutOtsikko), kOtsikko);
+    lblVersion = kentta(this, "lblVersion",
+                        teksti::kVersio.toString() + QStringLiteral(LAUTARI_VERSION), kVersio);
+    lblDescription = kentta(this, "lblDescription", rivit(teksti::kAboutKuvaus), kKuvaus);
+    lblDisclaimer = kentta(this, "lblDisclaimer", teksti::kVastuu.toString(), kVastuu);
+
+    // "readme.txt" at the end of the description opens the rules: a link
+    // drawn like the words around it. Screen readers get the plain words.
+    lblDescription->setAccessibleName(lblDescription->text());
+    QString kuvaus = lblDescription->text().toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+    kuvaus.replace(teksti::kOhjeTiedosto.toString(),
+                   QStringLiteral("<a href=\"ohje\" style=\"color:#000000; "
+                                  "text-decoration:none\">%1</a>")
+                       .arg(teksti::kOhjeTiedosto));
+    lblDescription->setTextFormat(Qt::RichText);
+    lblDescription->setText(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(kuvaus));
+    lblDescription->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(lblDescription, &QLabel::linkActivated, this, &avaaOhje);
 
     cmdOK->setFocus();
 }
@@ -74,11 +89,12 @@ void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }
 // Esc and the frame's close button close the box as OK does.
 void frmAbout::reject() { cmdOK_Click(); }
 
-// The etched rule above the disclaimer: a grey line with a white one below.
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter p(this);
-    const int y = px(2760);
-    p.fillRect(QRect(px(120), y + 1, px(5669) - px(120) + 1, 1), Qt::white);
-    p.fillRect(QRect(px(90), y, px(5654) - px(90) + 1, 1), QColor(128, 128, 128));
+    const int y = px(kViivaY);
+    p.fillRect(QRect(px(kValkoinenX1), y + 1, px(kValkoinenX2) - px(kValkoinenX1) + 1, 1),
+               Qt::white);
+    p.fillRect(QRect(px(kHarmaaX1), y, px(kHarmaaX2) - px(kHarmaaX1) + 1, 1),
+               QColor(128, 128, 128));
 }

@@ -25,10 +25,6 @@ public:
     QLabel* lblDisclaimer;
     QPushButton* cmdOK;
 
-    // The parts of the title and of the description, each on a line of its own.
-    static const QStringList kOtsikko;
-    static const QStringList kKuvaus;
-
 protected:
     void reject() override;
     void paintEvent(QPaintEvent* event) override;

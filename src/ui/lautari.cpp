@@ -9,6 +9,8 @@
 #include "ui/frmabout.h"
 #include "ui/ikoni.h"
 #include "ui/layout.h"
+#include "ui/ohje.h"
+#include "ui/tekstit.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -37,7 +39,7 @@ QIcon merkinKuva(const char* nimi) {
 Lautari::Lautari(QWidget* parent)
     : QMainWindow(parent), random_(std::make_unique<forms::ClockRandom>()) {
     setObjectName(QStringLiteral("Lautari"));
-    setWindowTitle(QStringLiteral("Lautari -98 "));
+    setWindowTitle(teksti::kIkkuna.toString());
     setWindowIcon(ohjelmanIkoni());
     forms::installAccessibility();
     setFont(forms::classicFont(8));
@@ -83,7 +85,7 @@ void Lautari::luoRuudukko(QWidget* client) {
             const QString& merkki = box->tag();
             const bool merkitty = merkki == kRisti || merkki == kNolla;
             box->setAccessibleName(kRuutujenNimet[s].toString() + QStringLiteral(": ") +
-                                   (merkitty ? merkki : QStringLiteral("tyhjä")));
+                                   (merkitty ? merkki : teksti::kTyhja.toString()));
         };
         connect(box, &forms::PictureBox::tagChanged, box, nimea);
         nimea();
@@ -94,16 +96,18 @@ void Lautari::luoRuudukko(QWidget* client) {
         Viiva(seg.L, seg.n).place(host, QLineF(pxF(seg.x1), pxF(seg.y1), pxF(seg.x2), pxF(seg.y2)));
     }
 
-    Nolla = new forms::PictureBox(client);
-    Nolla->setObjectName(QStringLiteral("Nolla"));
-    Nolla->setGeometry(px(layout::kNollaLeft), px(layout::kPidikeTop), koko, koko);
-    Nolla->setPicture(merkinKuva("nolla"));
-    Nolla->hide();
-    Risti = new forms::PictureBox(client);
-    Risti->setObjectName(QStringLiteral("Risti"));
-    Risti->setGeometry(px(layout::kRistiLeft), px(layout::kPidikeTop), koko, koko);
-    Risti->setPicture(merkinKuva("risti"));
-    Risti->hide();
+    // The holders are never shown: windows of their own that never open, so
+    // that they stay out of the window's controls as screen readers see them.
+    auto pidike = [&](const char* nimi, const char* kuva, int left) {
+        auto* box = new forms::PictureBox(this);
+        box->setWindowFlags(Qt::Window);
+        box->setObjectName(QString::fromLatin1(nimi));
+        box->setGeometry(px(left), px(layout::kPidikeTop), koko, koko);
+        box->setPicture(merkinKuva(kuva));
+        return box;
+    };
+    Nolla = pidike("Nolla", "nolla", layout::kNollaLeft);
+    Risti = pidike("Risti", "risti", layout::kRistiLeft);
 }
 
 void Lautari::luoTulostaulu(QWidget* client) {
@@ -124,23 +128,23 @@ void Lautari::luoTulostaulu(QWidget* client) {
             tasaus |= Qt::AlignHCenter;
             break;
         }
-        auto* label = new forms::Label(client, QString::fromUtf8(k.teksti), tasaus, upotettu);
+        auto* label = new forms::Label(client, k.teksti.toString(), tasaus, upotettu);
         label->setObjectName(QString::fromLatin1(k.nimi));
         label->setGeometry(px(k.left), px(k.top), px(k.width), px(k.height));
         if (k.tyyli == layout::Tyyli::Otsikko) label->setFont(forms::classicFont(18));
 
-        const QString nimi = label->objectName();
-        const int taso = nimi.back().digitValue();
-        static const char* const kTasot[] = {"Helppo", "Keskitaso", "Vaikea"};
-        auto laskuri = [&](std::array<QLabel*, 3>& taulu, const char* otsikko) {
-            taulu[taso - 1] = label;
-            label->setAccessibleName(QString::fromUtf8(otsikko) + QStringLiteral(", ") +
-                                     QString::fromLatin1(kTasot[taso - 1]));
-        };
-        if (nimi.startsWith(u"Voitot")) laskuri(Voitot, "Voitot");
-        if (nimi.startsWith(u"Tp")) laskuri(Tp, "Tasapelit");
-        if (nimi.startsWith(u"Haviot")) laskuri(Haviot, "Häviöt");
-        if (nimi == u"RnTeksti") {
+        // Screen readers hear a counter as "Voitot, Helppo: 3".
+        const std::pair<std::array<QLabel*, 3>*, QStringView> taulut[] = {
+            {nullptr, {}},
+            {&Voitot, teksti::kVoitot},
+            {&Tp, teksti::kTasapelit},
+            {&Haviot, teksti::kHaviot}};
+        if (auto [taulu, otsikko] = taulut[int(k.taulu)]; taulu) {
+            (*taulu)[k.taso - 1] = label;
+            label->setSpokenPrefix(
+                QStringLiteral("%1, %2").arg(otsikko, teksti::kTasot[k.taso - 1]));
+        }
+        if (k.tyyli == layout::Tyyli::Tila) {
             RnTeksti = label;
             label->setStatusLine(true);
         }
@@ -148,42 +152,47 @@ void Lautari::luoTulostaulu(QWidget* client) {
 }
 
 void Lautari::luoValikot() {
-    auto valikko = [this](const char* nimi, const char* otsikko) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(otsikko));
+    auto valikko = [this](const char* nimi, QStringView otsikko) {
+        QMenu* menu = menuBar()->addMenu(otsikko.toString());
         menu->setObjectName(QString::fromLatin1(nimi));
         return menu;
     };
     auto kohta = [this](std::optional<forms::MenuItem>& item, QMenu* menu, const char* nimi,
-                        const char* otsikko, bool merkitty, void (Lautari::*kasittelija)()) {
-        item.emplace(menu, QString::fromLatin1(nimi), QString::fromUtf8(otsikko), merkitty,
+                        QStringView otsikko, bool merkitty, void (Lautari::*kasittelija)()) {
+        item.emplace(menu, QString::fromLatin1(nimi), otsikko.toString(), merkitty,
                      [this, kasittelija] { (this->*kasittelija)(); });
     };
+    using namespace teksti;
 
-    QMenu* tiedosto = valikko("MnuTiedosto", "Tiedosto");
-    kohta(MnuUusi, tiedosto, "MnuUusi", "Uusi", false, &Lautari::MnuUusi_Click);
+    QMenu* tiedosto = valikko("MnuTiedosto", kTiedosto);
+    kohta(MnuUusi, tiedosto, "MnuUusi", kUusi, false, &Lautari::MnuUusi_Click);
     MnuUusi->setShortcut(QKeySequence(Qt::Key_F2));
-    kohta(MnuTietoja, tiedosto, "MnuTietoja", "Tietoja", false, &Lautari::MnuTietoja_Click);
+    kohta(MnuTietoja, tiedosto, "MnuTietoja", kTietoja, false, &Lautari::MnuTietoja_Click);
     tiedosto->addSeparator()->setObjectName(QStringLiteral("Sep2"));
-    kohta(MnuLopeta, tiedosto, "MnuLopeta", "Lopeta", false, &Lautari::MnuLopeta_Click);
+    kohta(MnuLopeta, tiedosto, "MnuLopeta", kLopeta, false, &Lautari::MnuLopeta_Click);
 
-    QMenu* vaikeus = valikko("MnuVaikeus", "VaikeusTaso");
-    kohta(MnuHelppo, vaikeus, "MnuHelppo", "Helppo", true, &Lautari::MnuHelppo_Click);
-    kohta(MnuKeskitaso, vaikeus, "MnuKeskitaso", "Keskitaso", true, &Lautari::MnuKeskitaso_Click);
-    kohta(MnuVaikea, vaikeus, "MnuVaikea", "Vaikea", true, &Lautari::MnuVaikea_Click);
+    QMenu* vaikeus = valikko("MnuVaikeus", kVaikeusTaso);
+    kohta(MnuHelppo, vaikeus, "MnuHelppo", kTasot[0], true, &Lautari::MnuHelppo_Click);
+    kohta(MnuKeskitaso, vaikeus, "MnuKeskitaso", kTasot[1], true, &Lautari::MnuKeskitaso_Click);
+    kohta(MnuVaikea, vaikeus, "MnuVaikea", kTasot[2], true, &Lautari::MnuVaikea_Click);
     MnuKeskitaso->setChecked(true);
 
-    QMenu* pelaajia = valikko("MnuPelaajia", "Pelaajia");
-    kohta(Mnu1Pelaaja, pelaajia, "Mnu1Pelaaja", "1 Pelaaja", true, &Lautari::Mnu1Pelaaja_Click);
-    kohta(Mnu2Pelaajaa, pelaajia, "Mnu2Pelaajaa", "2 Pelaajaa", true, &Lautari::Mnu2Pelaajaa_Click);
+    QMenu* pelaajia = valikko("MnuPelaajia", kPelaajia);
+    kohta(Mnu1Pelaaja, pelaajia, "Mnu1Pelaaja", k1Pelaaja, true, &Lautari::Mnu1Pelaaja_Click);
+    kohta(Mnu2Pelaajaa, pelaajia, "Mnu2Pelaajaa", k2Pelaajaa, true, &Lautari::Mnu2Pelaajaa_Click);
     Mnu1Pelaaja->setChecked(true);
 
-    QMenu* aloittaja = valikko("MnuAloittaja", "Aloittaja");
-    kohta(MnuPelaaja, aloittaja, "MnuPelaaja", "Pelaaja", true, &Lautari::MnuPelaaja_Click);
-    kohta(MnuTietokone, aloittaja, "MnuTietokone", "Tietokone", true, &Lautari::MnuTietokone_Click);
+    QMenu* aloittaja = valikko("MnuAloittaja", kAloittaja);
+    kohta(MnuPelaaja, aloittaja, "MnuPelaaja", kAloittajaPelaaja, true, &Lautari::MnuPelaaja_Click);
+    kohta(MnuTietokone, aloittaja, "MnuTietokone", kAloittajaTietokone, true,
+          &Lautari::MnuTietokone_Click);
     MnuPelaaja->setChecked(true);
 
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, &Lautari::avaaValikko);
+    // F1 opens the Finnish rules, as in any desktop program.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &avaaOhje);
     qApp->installEventFilter(this);
 }
 

@@ -1,6 +1,7 @@
 // The menu commands: a new game, the settings, the About box and quitting.
 #include "ui/frmabout.h"
 #include "ui/lautari.h"
+#include "ui/tekstit.h"
 
 #include <QCoreApplication>
 
@@ -45,9 +46,9 @@ void Lautari::valitsePelaajat(int maara) {
     toinen.setChecked(false);
     valittu.setChecked(true);
     Pelaajia = maara;
-    MnuPelaaja->setCaption(maara == 1 ? QStringLiteral("Pelaaja") : QStringLiteral("Pelaaja 1"));
-    MnuTietokone->setCaption(maara == 1 ? QStringLiteral("Tietokone")
-                                        : QStringLiteral("Pelaaja 2"));
+    using namespace teksti;
+    MnuPelaaja->setCaption((maara == 1 ? kAloittajaPelaaja : kAloittajaPelaaja1).toString());
+    MnuTietokone->setCaption((maara == 1 ? kAloittajaTietokone : kAloittajaPelaaja2).toString());
     UusiPeli();
 }
 

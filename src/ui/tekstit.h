@@ -1,0 +1,52 @@
+#pragma once
+
+// Every text the program shows, in one place. (The marks "Risti" and "Nolla",
+// which screen readers also hear, are the squares' tags: see game/board.h.)
+
+#include <QStringView>
+#include <array>
+
+namespace teksti {
+
+constexpr QStringView kOhjelma = u"Lautari -98";
+constexpr QStringView kIkkuna = u"Lautari -98 "; // the main window's caption
+
+// The menus.
+constexpr QStringView kTiedosto = u"Tiedosto", kUusi = u"Uusi", kTietoja = u"Tietoja",
+                      kLopeta = u"Lopeta";
+constexpr QStringView kVaikeusTaso = u"VaikeusTaso";
+constexpr std::array<QStringView, 3> kTasot = {u"Helppo", u"Keskitaso", u"Vaikea"};
+constexpr QStringView kPelaajia = u"Pelaajia", k1Pelaaja = u"1 Pelaaja", k2Pelaajaa = u"2 Pelaajaa";
+// The starter items, whose captions also name the two sides when one wins.
+constexpr QStringView kAloittaja = u"Aloittaja";
+constexpr QStringView kAloittajaPelaaja = u"Pelaaja", kAloittajaTietokone = u"Tietokone";
+constexpr QStringView kAloittajaPelaaja1 = u"Pelaaja 1", kAloittajaPelaaja2 = u"Pelaaja 2";
+
+// The status line.
+constexpr QStringView kVuoroPelaaja1 = u"Vuoro : Pelaaja 1";
+constexpr QStringView kVuoroPelaaja2 = u"Vuoro : Pelaaja 2";
+constexpr QStringView kVoittaja = u"Voittaja : "; // followed by the side's name
+constexpr QStringView kTasapeli = u"Tasapeli (Ruudukko Täysi)";
+
+// The result table: its three headings and a counter's first caption.
+constexpr QStringView kVoitot = u"Voitot", kTasapelit = u"Tasapelit", kHaviot = u"Häviöt";
+constexpr QStringView kAlussa = u"0";
+
+// What a screen reader hears for a free square.
+constexpr QStringView kTyhja = u"tyhjä";
+
+// The About box: the title, then the description, each part on a line of
+// its own; the version follows "Versio ".
+constexpr QStringView kVersio = u"Versio ";
+constexpr std::array<QStringView, 2> kAboutOtsikko = {u"Lautari -98", u"Tekijä : Lautari-tiimi"};
+constexpr std::array<QStringView, 3> kAboutKuvaus = {
+    u"Ristinollaa tietokonetta vastaan kolmella vaikeustasolla tai kaksin. Kolme merkkiä riviin "
+    u"voittaa.",
+    u"Ilmoitathan jos löydät pelistä bugeja",
+    u"Lisätietoja ja ohjeet:   Katso readme.txt",
+};
+constexpr QStringView kOhjeTiedosto = u"readme.txt"; // the last words above, a link
+constexpr QStringView kVastuu = u" ";
+constexpr QStringView kOK = u"OK";
+
+} // namespace teksti
