@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headless figures: the computer's turn at each level, a whole one-player
 // game through the click handlers, a new game, the win check, a click until
 // its answer is painted, and memory over many games.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor to measure the game against: a Qt Widgets window of the game's
 // size with a menu bar of four menus and thirty labels, nothing more.
 #include <QApplication>

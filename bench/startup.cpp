@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long programs take to put their first window on the screen,
 // and how much memory they then hold.
 //

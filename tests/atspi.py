@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's window as a screen reader gets it: the game on Xvfb, read over
 the real AT-SPI bus of a private D-Bus session with pyatspi, and played
 through the squares' press actions and the menu items. Every process it

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root, validates the
 # desktop entry and the metainfo it carries and starts the installed program
 # headless: it must still be running two seconds later.
 set -euo pipefail
 build=$1
+id=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -12,7 +14,6 @@ deb=$(echo "$scratch"/out/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no Qt in Depends"; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 
-id=io.github.lautari98.lautari
 share=$scratch/root/usr/share
 for f in applications/$id.desktop metainfo/$id.metainfo.xml doc/lautari/readme.txt \
          icons/hicolor/32x32/apps/$id.png icons/hicolor/256x256/apps/$id.png \

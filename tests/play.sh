@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's play command as a newcomer runs it: in a fresh clone of the
 # repository, on an X server of its own. Passes once the game's window is
 # mapped; then closes the game. Whatever happens, it leaves no process and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a person plays it: scripted sessions of clicks and menu
 // commands, with the referee's checks after every step; the window's size,
 // focus order and fonts; the About box; the keyboard and the mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a dense screen the marks and the icon are drawn from the renderings made
 // for its density, and the winning line is as wide in device pixels.
 #include "support/window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of seeded one-player games through the click handlers, with
 // everything that must always hold checked after every click.
 #include "support/referee.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's move rules: every row of each table, through the step that
 // reads it, on positions where one row applies and a person can tell which
 // square it must take; which steps each level runs; and the random move.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a real X server (Xvfb): what reaches the screen at start,
 // after a win and in the About box, read back from the root window.
 #include "support/window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strength analysis against an independent count of random play, and
 // the sums that every analysis must meet.
 #include "position.h"

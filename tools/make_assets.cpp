@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the cross and nought images, at one, one and a half and two device
 // pixels per pixel, and the program icon in every size the desktop asks for, into the
 // folder named on the command line. Run it through the "assets" build target.

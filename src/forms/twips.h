@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window was laid out in twips; at 96 dpi fifteen of them make a pixel.

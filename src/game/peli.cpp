@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The person's move: the nine click handlers, the occupancy test and the
 // placing of the mark, with the start-up defaults.
 #include "ui/lautari.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game: three in a line, or a full grid.
 #include "game/lines.h"
 #include "ui/lautari.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as a whole: lock, unlock, clear, wipe the line, and a new game.
 #include "ui/lautari.h"
 #include "ui/tekstit.h"

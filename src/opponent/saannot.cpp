@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's rule-based moves. Each table is tried in its order, and the
 // first rule that applies places the nought.
+#include "opponent/saanto.h"
 #include "ui/lautari.h"
 
 namespace {
@@ -56,33 +58,31 @@ void Lautari::asetaNolla(Sq s) {
 }
 
 // Squares are free by picture and marked by exact text.
-void Lautari::saannot(const Rule* first, const Rule* last, QStringView merkki) {
-    for (const Rule* r = first; r != last; ++r) {
+void Lautari::saannot(std::span<const Rule> taulu, QStringView merkki) {
+    for (const Rule& r : taulu) {
         if (Siirretty) return;
-        if (r->marked.all([&](Sq s) { return ruutu(s).tag() == merkki; }) &&
-            r->free.all([&](Sq s) { return !ruutu(s).hasPicture(); }))
-            asetaNolla(r->target);
+        if (r.marked.all([&](Sq s) { return ruutu(s).tag() == merkki; }) &&
+            r.free.all([&](Sq s) { return !ruutu(s).hasPicture(); }))
+            asetaNolla(r.target);
     }
 }
 
 void Lautari::Tietokone1() {
-    saannot(std::begin(kLinjataulu), std::end(kLinjataulu), kNolla);
+    saannot(kLinjataulu, kNolla);
     Tarkista();
 }
 
 void Lautari::Tietokone2() {
-    saannot(std::begin(kLinjataulu), std::end(kLinjataulu), kRisti);
+    saannot(kLinjataulu, kRisti);
     Tarkista();
 }
 
-void Lautari::Tietokone25() { saannot(std::begin(kHaarukat), std::end(kHaarukat), kRisti); }
+void Lautari::Tietokone25() { saannot(kHaarukat, kRisti); }
 
-void Lautari::tietokone26() { saannot(std::begin(kKeskusta), std::end(kKeskusta), kRisti); }
+void Lautari::tietokone26() { saannot(kKeskusta, kRisti); }
 
-void Lautari::Tietokone27() {
-    saannot(std::begin(kHaarukat), std::begin(kHaarukat) + kHaarukanTeko, kNolla);
-}
+void Lautari::Tietokone27() { saannot(std::span(kHaarukat).first(kHaarukanTeko), kNolla); }
 
-void Lautari::Tietokone28() { saannot(std::begin(kKeskusta), std::end(kKeskusta), kNolla); }
+void Lautari::Tietokone28() { saannot(kKeskusta, kNolla); }
 
-void Lautari::Tietokone285() { saannot(std::begin(kViereiset), std::end(kViereiset), kNolla); }
+void Lautari::Tietokone285() { saannot(kViereiset, kNolla); }

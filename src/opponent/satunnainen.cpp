@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random move: the computer's fallback at every level and its opening move.
 #include "ui/lautari.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn in a one-player game.
 #include "ui/lautari.h"
 
@@ -5,7 +6,9 @@ namespace {
 
 // The move steps in the order they are tried, and the levels that admit each.
 // The first step that finds a move places the nought and sets Siirretty,
-// which silences the rest:
+// which silences the rest. Each step is named by its place in the sequence
+// (Tietokone25 comes between 2 and 3); tietokone26 has always been written
+// with a lower-case t, and keeps it:
 //   1 Tietokone1    complete a line of noughts              Keskitaso, Vaikea
 //   2 Tietokone2    block a line of crosses                 Keskitaso, Vaikea
 //   3 Tietokone25   spoil the person's double threat        Vaikea

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmabout.h"
 
 #include "forms/font.h"
@@ -20,10 +21,10 @@ namespace {
 QRect pikseleina(const Paikka& p) { return {px(p.left), px(p.top), px(p.width), px(p.height)}; }
 
 QString rivit(const auto& osat) {
-    QStringList out;
+    QString out;
     for (QStringView osa : osat)
-        out << osa.toString();
-    return out.join(u'\n');
+        out += (out.isEmpty() ? QString() : QStringLiteral("\n")) + osa.toString();
+    return out;
 }
 
 QLabel* kentta(QWidget* parent, const char* nimi, const QString& sisalto, const Paikka& paikka) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls, its fixed size and its menu bar.
 #include "ui/lautari.h"
 
@@ -111,44 +112,39 @@ void Lautari::luoRuudukko(QWidget* client) {
 }
 
 void Lautari::luoTulostaulu(QWidget* client) {
-    for (const layout::Kentta& k : layout::kKentat) {
-        const bool upotettu = k.tyyli == layout::Tyyli::Laskuri || k.tyyli == layout::Tyyli::Tila;
-        Qt::Alignment tasaus = Qt::AlignVCenter;
-        switch (k.tyyli) {
-        case layout::Tyyli::Otsikko:
-            tasaus = Qt::AlignHCenter | Qt::AlignTop;
-            break;
-        case layout::Tyyli::Taso:
-            tasaus |= Qt::AlignRight;
-            break;
-        case layout::Tyyli::Laskuri:
-            tasaus |= Qt::AlignLeft;
-            break;
-        case layout::Tyyli::Tila:
-            tasaus |= Qt::AlignHCenter;
-            break;
-        }
-        auto* label = new forms::Label(client, k.teksti.toString(), tasaus, upotettu);
-        label->setObjectName(QString::fromLatin1(k.nimi));
-        label->setGeometry(px(k.left), px(k.top), px(k.width), px(k.height));
-        if (k.tyyli == layout::Tyyli::Otsikko) label->setFont(forms::classicFont(18));
-
-        // Screen readers hear a counter as "Voitot, Helppo: 3".
-        const std::pair<std::array<QLabel*, 3>*, QStringView> taulut[] = {
-            {nullptr, {}},
-            {&Voitot, teksti::kVoitot},
-            {&Tp, teksti::kTasapelit},
-            {&Haviot, teksti::kHaviot}};
-        if (auto [taulu, otsikko] = taulut[int(k.taulu)]; taulu) {
-            (*taulu)[k.taso - 1] = label;
-            label->setSpokenPrefix(
-                QStringLiteral("%1, %2").arg(otsikko, teksti::kTasot[k.taso - 1]));
-        }
-        if (k.tyyli == layout::Tyyli::Tila) {
-            RnTeksti = label;
-            label->setStatusLine(true);
+    using namespace layout;
+    auto kentta = [client](const char* nimi, QStringView teksti, QRect twips, Qt::Alignment tasaus,
+                           bool upotettu) {
+        auto* label = new forms::Label(client, teksti.toString(), tasaus, upotettu);
+        label->setObjectName(QString::fromLatin1(nimi));
+        label->setGeometry(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+        return label;
+    };
+    std::array<QLabel*, 3>* laskurit[] = {&Voitot, &Tp, &Haviot};
+    for (int t = 0; t < 3; ++t) {
+        const Taulukko& taulukko = kTaulukot[t];
+        kentta(taulukko.nimet[0], taulukko.otsikko,
+               {kOtsikkoLeft, taulukko.top, kOtsikkoWidth, taulukko.korkeus},
+               Qt::AlignHCenter | Qt::AlignTop, false)
+            ->setFont(forms::classicFont(18));
+        for (int taso = 0; taso < 3; ++taso) {
+            const int top = taulukko.ekaRivi + taso * kRiviVali;
+            kentta(taulukko.nimet[taso + 1], teksti::kTasot[taso],
+                   {kTasoLeft, top, kTasoWidth, kRiviKorkeus}, Qt::AlignVCenter | Qt::AlignRight,
+                   false);
+            forms::Label* laskuri = kentta(taulukko.laskurit[taso], teksti::kAlussa,
+                                           {kLaskuriLeft, top, kLaskuriWidth, kRiviKorkeus},
+                                           Qt::AlignVCenter | Qt::AlignLeft, true);
+            // Screen readers hear a counter as "Voitot, Helppo: 3".
+            laskuri->setSpokenPrefix(
+                QStringLiteral("%1, %2").arg(taulukko.otsikko, teksti::kTasot[taso]));
+            (*laskurit[t])[taso] = laskuri;
         }
     }
+    forms::Label* tila = kentta("RnTeksti", {}, {kTilaLeft, kTilaTop, kTilaWidth, kTilaHeight},
+                                Qt::AlignVCenter | Qt::AlignHCenter, true);
+    tila->setStatusLine(true);
+    RnTeksti = tila;
 }
 
 void Lautari::luoValikot() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "forms/beep.h"
@@ -14,8 +15,10 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QLabel;
+struct Rule;
 
 // The main window. Like the form it descends from, it holds the whole game:
 // the settings and the state of the game in progress live in its variables
@@ -66,8 +69,8 @@ public:
     }
 
     // --- Game flow (src/game) -----------------------------------------------
-    void Form_Load();
-    void a1_Click();
+    void Form_Load(); // the defaults at start
+    void a1_Click();  // a click on a square: the nine handlers
     void a2_Click();
     void a3_Click();
     void b1_Click();
@@ -76,41 +79,41 @@ public:
     void c1_Click();
     void c2_Click();
     void c3_Click();
-    void OnkoTaysi(QStringView Ruutu);
-    void RistiRuutuun(QStringView Ruutu);
-    void Tarkista();
-    void Voitto(QStringView merkki);
-    void OnkoRuudukkoTaysi();
-    void PeliRuudukkoTaysi();
-    void SammutaNapit();
-    void KaynnistaNapit();
-    void TyhjennaNapit();
-    void PyyhiViivat();
-    void UusiPeli();
+    void OnkoTaysi(QStringView Ruutu);    // "is it full": is the square taken?
+    void RistiRuutuun(QStringView Ruutu); // "cross into square": show the mark, go on
+    void Tarkista();                      // "check": find and draw complete lines
+    void Voitto(QStringView merkki);      // "win": name the winner, count, lock
+    void OnkoRuudukkoTaysi();             // "is the grid full"
+    void PeliRuudukkoTaysi();             // "game grid full": declare the draw
+    void SammutaNapit();                  // "switch the buttons off": lock the board
+    void KaynnistaNapit();                // "switch the buttons on": unlock it
+    void TyhjennaNapit();                 // "clear the buttons": wipe the marks
+    void PyyhiViivat();                   // "wipe the lines"
+    void UusiPeli();                      // "new game"
 
     // --- Computer opponent (src/opponent) -----------------------------------
-    void TietokoneenVuoro();
-    void Tietokone1();
-    void Tietokone2();
-    void Tietokone25();
-    void tietokone26();
-    void Tietokone27();
-    void Tietokone28();
-    void Tietokone285();
-    void Tietokone3();
+    void TietokoneenVuoro(); // "the computer's turn": the steps in order
+    void Tietokone1();       // "computer" step 1: complete a line of noughts
+    void Tietokone2();       // step 2: block a line of crosses
+    void Tietokone25();      // step 2.5: spoil the person's double threat
+    void tietokone26();      // step 2.6: centre against a corner cross
+    void Tietokone27();      // step 2.7: make a double threat
+    void Tietokone28();      // step 2.8: centre after its own corner
+    void Tietokone285();     // step 2.85: corner beside its own, with the centre
+    void Tietokone3();       // step 3: a random free square
 
     // --- Window and menus (src/ui) ------------------------------------------
-    void Form_Resize();
-    void MnuUusi_Click();
-    void MnuTietoja_Click();
-    void MnuLopeta_Click();
-    void MnuHelppo_Click();
-    void MnuKeskitaso_Click();
-    void MnuVaikea_Click();
-    void Mnu1Pelaaja_Click();
-    void Mnu2Pelaajaa_Click();
-    void MnuPelaaja_Click();
-    void MnuTietokone_Click();
+    void Form_Resize();        // keep the one size
+    void MnuUusi_Click();      // Tiedosto > Uusi: a new game
+    void MnuTietoja_Click();   // Tiedosto > Tietoja: the About box
+    void MnuLopeta_Click();    // Tiedosto > Lopeta: quit
+    void MnuHelppo_Click();    // the levels: easy,
+    void MnuKeskitaso_Click(); // medium
+    void MnuVaikea_Click();    // and hard
+    void Mnu1Pelaaja_Click();  // one player
+    void Mnu2Pelaajaa_Click(); // two players
+    void MnuPelaaja_Click();   // Aloittaja > Pelaaja: the person starts
+    void MnuTietokone_Click(); // Aloittaja > Tietokone: the computer starts
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,7 +130,7 @@ private:
     void avaaValikko();
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
-    void saannot(const Rule* first, const Rule* last, QStringView merkki);
+    void saannot(std::span<const Rule> taulu, QStringView merkki);
     static void nosta(QLabel* laskuri);
     void valitseVaikeus(int taso);
     void valitsePelaajat(int maara);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/tekstit.h"
@@ -31,44 +32,36 @@ constexpr Segmentti kSegmentit[24] = {
     {8, 1, 2280, 1080, 840, 1080}, {8, 2, 0, 1080, 2280, 1080}, {8, 3, 0, 1080, 1320, 1080},
 };
 
-// The result table and the status line. A counter row also names its table
-// and its level (1 Helppo, 2 Keskitaso, 3 Vaikea).
-enum class Tyyli { Otsikko, Taso, Laskuri, Tila };
-enum class Taulu { Ei, Voitot, Tasapelit, Haviot };
-
-struct Kentta {
-    const char* nimi;
-    QStringView teksti;
-    int left, top, width, height;
-    Tyyli tyyli;
-    Taulu taulu = Taulu::Ei;
-    int taso = 0;
+// The result table: wins, draws and losses, each a heading and a row per
+// level (Helppo, Keskitaso, Vaikea) with the level's name and its counter.
+// The names are the controls' object names: the heading's and the three
+// level names', then the three counters'.
+struct Taulukko {
+    QStringView otsikko;
+    int top, korkeus; // of the heading
+    int ekaRivi;      // the top of the first level's row
+    const char* nimet[4];
+    const char* laskurit[3];
 };
 
-constexpr Kentta kKentat[] = {
-    {"Otsikko1", teksti::kVoitot, 7080, 0, 2535, 375, Tyyli::Otsikko},
-    {"Otsikko4", teksti::kTasot[0], 7920, 600, 855, 255, Tyyli::Taso},
-    {"Voitot1", teksti::kAlussa, 8880, 600, 615, 255, Tyyli::Laskuri, Taulu::Voitot, 1},
-    {"Otsikko5", teksti::kTasot[1], 7920, 1080, 855, 255, Tyyli::Taso},
-    {"Voitot2", teksti::kAlussa, 8880, 1080, 615, 255, Tyyli::Laskuri, Taulu::Voitot, 2},
-    {"Otsikko6", teksti::kTasot[2], 7920, 1560, 855, 255, Tyyli::Taso},
-    {"Voitot3", teksti::kAlussa, 8880, 1560, 615, 255, Tyyli::Laskuri, Taulu::Voitot, 3},
-    {"Otsikko2", teksti::kTasapelit, 7080, 2280, 2535, 495, Tyyli::Otsikko},
-    {"Otsikko7", teksti::kTasot[0], 7920, 3000, 855, 255, Tyyli::Taso},
-    {"Tp1", teksti::kAlussa, 8880, 3000, 615, 255, Tyyli::Laskuri, Taulu::Tasapelit, 1},
-    {"Otsikko8", teksti::kTasot[1], 7920, 3480, 855, 255, Tyyli::Taso},
-    {"Tp2", teksti::kAlussa, 8880, 3480, 615, 255, Tyyli::Laskuri, Taulu::Tasapelit, 2},
-    {"Otsikko9", teksti::kTasot[2], 7920, 3960, 855, 255, Tyyli::Taso},
-    {"Tp3", teksti::kAlussa, 8880, 3960, 615, 255, Tyyli::Laskuri, Taulu::Tasapelit, 3},
-    {"Otsikko3", teksti::kHaviot, 7080, 4680, 2535, 375, Tyyli::Otsikko},
-    {"Otsikko10", teksti::kTasot[0], 7920, 5280, 855, 255, Tyyli::Taso},
-    {"Haviot1", teksti::kAlussa, 8880, 5280, 615, 255, Tyyli::Laskuri, Taulu::Haviot, 1},
-    {"Otsikko11", teksti::kTasot[1], 7920, 5760, 855, 255, Tyyli::Taso},
-    {"Haviot2", teksti::kAlussa, 8880, 5760, 615, 255, Tyyli::Laskuri, Taulu::Haviot, 2},
-    {"Otsikko12", teksti::kTasot[2], 7920, 6240, 855, 255, Tyyli::Taso},
-    {"Haviot3", teksti::kAlussa, 8880, 6240, 615, 255, Tyyli::Laskuri, Taulu::Haviot, 3},
-    {"RnTeksti", {}, 120, 7080, 6855, 255, Tyyli::Tila},
+// clang-format off
+constexpr Taulukko kTaulukot[3] = {
+    {teksti::kVoitot,       0, 375,  600, {"Otsikko1", "Otsikko4", "Otsikko5", "Otsikko6"},
+                                          {"Voitot1", "Voitot2", "Voitot3"}},
+    {teksti::kTasapelit, 2280, 495, 3000, {"Otsikko2", "Otsikko7", "Otsikko8", "Otsikko9"},
+                                          {"Tp1", "Tp2", "Tp3"}},
+    {teksti::kHaviot,    4680, 375, 5280, {"Otsikko3", "Otsikko10", "Otsikko11", "Otsikko12"},
+                                          {"Haviot1", "Haviot2", "Haviot3"}},
 };
+// clang-format on
+
+constexpr int kOtsikkoLeft = 7080, kOtsikkoWidth = 2535;
+constexpr int kTasoLeft = 7920, kTasoWidth = 855;
+constexpr int kLaskuriLeft = 8880, kLaskuriWidth = 615;
+constexpr int kRiviVali = 480, kRiviKorkeus = 255;
+
+// The status line.
+constexpr int kTilaLeft = 120, kTilaTop = 7080, kTilaWidth = 6855, kTilaHeight = 255;
 
 // The hidden holders of the two images lie partly below the client area.
 constexpr int kNollaLeft = 7080, kRistiLeft = 8280, kPidikeTop = 7080;

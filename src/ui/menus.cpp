@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands: a new game, the settings, the About box and quitting.
 #include "ui/frmabout.h"
 #include "ui/lautari.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Every text the program shows, in one place. (The marks "Risti" and "Nolla",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coverage-guided fuzzing of the real window: the input becomes a sequence of
 // clicks and menu commands, and the values the random source returns. After
 // every event the referee checks what must always hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Positions written as nine characters in the order a1..c3: 'X' a cross, 'O'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the strength report: for each level and starter, the exact chances
 // of a person who plays as well as possible and of one who plays at random.
 //   strength [OUTPUT.md]
