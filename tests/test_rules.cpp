@@ -132,14 +132,12 @@ void Rules::doubleThreatsFromOppositeCorners() {
             return -1;
         };
         const int first = answer(&Lautari::Tietokone25, start);
-        QVERIFY(first % 2 == 1);
-        QVERIFY(cornerOf(first) >= 0);
+        QVERIFY(first % 2 == 1 && cornerOf(first) >= 0);
         for (int taken : {first, otherEdge(first)}) {
             QString b = start;
             b[taken] = u'O';
             const int next = answer(&Lautari::Tietokone25, b);
-            QVERIFY(next % 2 == 1);
-            QVERIFY(cornerOf(next) >= 0 && cornerOf(next) != cornerOf(first));
+            QVERIFY(next % 2 == 1 && cornerOf(next) >= 0 && cornerOf(next) != cornerOf(first));
             b[next] = u'O';
             QCOMPARE(answer(&Lautari::Tietokone25, b), -1);
         }
@@ -165,25 +163,22 @@ void Rules::cornerBesideItsOwn() {
 // that run it take the square it names, the others move at random.
 void Rules::whichLevelRunsWhichStep_data() {
     QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("click");
-    QTest::addColumn<int>("rule");
-    QTest::addColumn<int>("random");
-    QTest::addColumn<int>("from");
-    QTest::newRow("completes its line") << "OO.XX...." << int(c1) << int(a3) << int(c3) << 2;
-    QTest::newRow("blocks a line") << "O..X....." << int(b2) << int(b3) << int(c3) << 2;
-    QTest::newRow("spoils a double threat") << "X........" << int(c2) << int(c1) << int(c3) << 3;
-    QTest::newRow("centre against a corner") << "........." << int(a1) << int(b2) << int(c3) << 3;
-    QTest::newRow("makes a double threat") << "O...X..O." << int(a2) << int(c1) << int(c3) << 3;
-    QTest::newRow("centre after its corner") << "O........" << int(a2) << int(b2) << int(c3) << 3;
-    QTest::newRow("corner beside its own") << "..X.O.O.." << int(b1) << int(c3) << int(c2) << 3;
+    QTest::addColumn<QList<int>>("move"); // click, the rule's square, the random one, first level
+    // clang-format off
+    QTest::newRow("completes its line")      << "OO.XX...." << QList<int>{c1, a3, c3, 2};
+    QTest::newRow("blocks a line")           << "O..X....." << QList<int>{b2, b3, c3, 2};
+    QTest::newRow("spoils a double threat")  << "X........" << QList<int>{c2, c1, c3, 3};
+    QTest::newRow("centre against a corner") << "........." << QList<int>{a1, b2, c3, 3};
+    QTest::newRow("makes a double threat")   << "O...X..O." << QList<int>{a2, c1, c3, 3};
+    QTest::newRow("centre after its corner") << "O........" << QList<int>{a2, b2, c3, 3};
+    QTest::newRow("corner beside its own")   << "..X.O.O.." << QList<int>{b1, c3, c2, 3};
+    // clang-format on
 }
 
 void Rules::whichLevelRunsWhichStep() {
     QFETCH(QString, before);
-    QFETCH(int, click);
-    QFETCH(int, rule);
-    QFETCH(int, random);
-    QFETCH(int, from);
+    QFETCH(QList<int>, move);
+    const int click = move[0], rule = move[1], random = move[2], from = move[3];
     for (int level = 1; level <= 3; ++level) {
         Window v(false);
         v.chooseLevel(level);
@@ -205,8 +200,7 @@ void Rules::randomMove() {
     w.random->pushSquares({a1, a2, c3, b2, c2}); // taken squares are drawn again
     w->Tietokone3();
     QCOMPARE(w.board(), u"XOXOXOXOX");
-    QCOMPARE(w.random->reseeds, 1);
-    QCOMPARE(w.random->draws, 5);
+    QVERIFY(w.random->reseeds == 1 && w.random->draws == 5);
     w.lay(u"OOOOOOOO.");
     w->Siirretty = false;
     w.random->script = {0.99999994f}; // the largest value below 1 draws the last square
@@ -222,9 +216,7 @@ void Rules::randomMove() {
     std::array<int, 9> hits{};
     for (int game = 0; game < 2700; ++game) {
         real.UusiPeli();
-        const QString b = position::read(real);
-        QCOMPARE(b.count(u'O'), 1);
-        ++hits[b.indexOf(u'O')];
+        ++hits[position::read(real).indexOf(u'O')];
     }
     for (int n : hits)
         QVERIFY2(n > 220 && n < 380, qPrintable(QString::number(n)));

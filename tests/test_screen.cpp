@@ -30,10 +30,10 @@ struct Screen {
                 n += test(at(x, y));
         return n;
     }
-    int ink(const QWidget* label) const {
-        return count(label->geometry().adjusted(3, 3, -3, -3),
-                     [](QRgb c) { return qGray(c) < 128; });
+    int ink(QRect r) const {
+        return count(r, [](QRgb c) { return qGray(c) < 128; });
     }
+    int ink(const QWidget* label) const { return ink(label->geometry().adjusted(3, 3, -3, -3)); }
     int yellow(QRect r) const {
         return count(r, [](QRgb c) { return c == kYellow; });
     }
@@ -56,7 +56,11 @@ void OnScreen::startWinAndAboutBox() {
     w->move(40, 40);
     QVERIFY(QTest::qWaitForWindowExposed(w.w.get()));
 
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+    w->ruutu(c3).setFocus(Qt::TabFocusReason);
     const Screen start(w->centralWidget());
+    QVERIFY(start.ink(QRect(322, 317, 130, 1)) > 40); // the dotted focus mark
     QCOMPARE(start.inSquare(a1, 75, 75), kWhite);
     // The shared grid line between a1 and a2: grey then black.
     QCOMPARE(start.at(160, 80), qRgb(128, 128, 128));

@@ -67,18 +67,16 @@ QString Referee::check(const Event& e, const QString& before, bool wasRunning) c
                                QStringLiteral("Tasapeli (Ruudukko Täysi)")};
     if (!texts.contains(w_.status())) return QStringLiteral("status ") + w_.status();
 
+    // Check marks and starter captions as the settings say they must read.
     const bool one = w.Pelaajia == 1;
-    const bool marks[] = {w.MnuHelppo->checked() == (w.Vaikeus == 1),
-                          w.MnuKeskitaso->checked() == (w.Vaikeus == 2),
-                          w.MnuVaikea->checked() == (w.Vaikeus == 3),
-                          w.Mnu1Pelaaja->checked() == one,
-                          w.Mnu2Pelaajaa->checked() == !one,
-                          w.MnuPelaaja->checked() == (w.Aloittaja == kPelaaja),
-                          w.MnuTietokone->checked() == (w.Aloittaja == kTietokone),
-                          w.MnuPelaaja->caption() == (one ? u"Pelaaja" : u"Pelaaja 1"),
-                          w.MnuTietokone->caption() == (one ? u"Tietokone" : u"Pelaaja 2")};
-    for (bool agree : marks)
-        if (!agree) return QStringLiteral("menus and settings disagree");
+    auto marks = [](auto... items) { return (QString((*items)->checked() ? u'x' : u'-') + ...); };
+    const QString menus = marks(&w.MnuHelppo, &w.MnuKeskitaso, &w.MnuVaikea, &w.Mnu1Pelaaja,
+                                &w.Mnu2Pelaajaa, &w.MnuPelaaja, &w.MnuTietokone) +
+                          w.MnuPelaaja->caption() + w.MnuTietokone->caption();
+    QString want(7, u'-');
+    want[w.Vaikeus - 1] = want[one ? 3 : 4] = want[w.Aloittaja == kPelaaja ? 5 : 6] = u'x';
+    want += one ? u"PelaajaTietokone" : u"Pelaaja 1Pelaaja 2";
+    if (menus != want) return QStringLiteral("menus %1 for settings %2").arg(menus, want);
 
     if (w_.finishedGames() != ended_)
         return QStringLiteral("%1 counted for %2 games ended").arg(w_.finishedGames()).arg(ended_);

@@ -26,10 +26,9 @@ void Window::click(std::initializer_list<Sq> squares) {
 QString Window::lines() const {
     QStringList out;
     for (int L = 1; L <= 8; ++L) {
-        int shown = 0;
-        for (int n = 1; n <= 3; ++n)
-            shown += w->Viiva(L, n).isVisible();
-        if (shown) out << (shown == 3 ? QString::number(L) : QStringLiteral("part of %1").arg(L));
+        const int shown =
+            w->Viiva(L, 1).isVisible() + w->Viiva(L, 2).isVisible() + w->Viiva(L, 3).isVisible();
+        if (shown) out << QString::number(L) + (shown < 3 ? QStringLiteral(" in part") : QString());
     }
     return out.join(u' ');
 }
