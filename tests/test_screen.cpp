@@ -60,7 +60,9 @@ void OnScreen::startWinAndAboutBox() {
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
     w->ruutu(c3).setFocus(Qt::TabFocusReason);
     const Screen start(w->centralWidget());
-    QVERIFY(start.ink(QRect(322, 317, 130, 1)) > 40); // the dotted focus mark
+    // The dotted focus mark, one pixel thin.
+    QVERIFY(start.ink(QRect(322, 317, 130, 1)) > 40);
+    QCOMPARE(start.ink(QRect(322, 316, 130, 1)) + start.ink(QRect(322, 318, 130, 1)), 0);
     QCOMPARE(start.inSquare(a1, 75, 75), kWhite);
     // The shared grid line between a1 and a2: grey then black.
     QCOMPARE(start.at(160, 80), qRgb(128, 128, 128));
