@@ -90,18 +90,15 @@ def main():
     for n in squares:
         expect(f"square {n.name} of a finished game", "sensitive", lambda: sensitive(n), False)
     press(find("menu item", "Uusi"))
-    expect("square a1 in a new game", "name", lambda: squares[0].name, "a1: tyhjä")
-    expect("square c3 in a new game", "sensitive", lambda: sensitive(squares[8]), True)
-    expect("the status bar in a new game", "name", lambda: status.name, "")
+    expect("squares a1, c3 and the status bar in a new game", "name, sensitive, name",
+           lambda: (squares[0].name, sensitive(squares[8]), status.name), ("a1: tyhjä", True, ""))
 
     press(find("menu item", "Tietoja"))
     expect("the About box", "title", lambda: find("dialog", "Tietoja").name, "Tietoja")
     about = find("dialog", "Tietoja")
-    expect("the About box", "texts", lambda: [n.name for n in nodes(about) if n.name][:4], [
-        "OK", "Lautari -98\nTekijä : Lautari-tiimi", f"Versio {version}",
-        "Ristinollaa tietokonetta vastaan kolmella vaikeustasolla tai kaksin. Kolme merkkiä "
-        "riviin voittaa.\nIlmoitathan jos löydät pelistä bugeja\nLisätietoja ja ohjeet:   "
-        "Katso readme.txt"])
+    texts = {n.name for n in nodes(about)}
+    assert {"Lautari -98\nTekijä : Lautari-tiimi", f"Versio {version}", "OK"} <= texts, texts
+    assert any(t.endswith("Lisätietoja ja ohjeet:   Katso readme.txt") for t in texts), texts
     press(find("push button", "OK", about))
     expect("the About box", "open after OK",
            lambda: any(n.getRoleName() == "dialog" for n in app()), False)

@@ -29,11 +29,8 @@ pids+=("$game")
 
 deadline=$((SECONDS + 600))
 until xdotool search --onlyvisible --name '^Lautari -98 $' >/dev/null 2>&1; do
-    if ! kill -0 "$game" 2>/dev/null || ((SECONDS > deadline)); then
-        echo "no game window came; the play command said:"
-        cat "$scratch/play.log"
-        exit 1
-    fi
+    kill -0 "$game" 2>/dev/null && ((SECONDS < deadline)) ||
+        { echo "no game window came; the play command said:"; cat "$scratch/play.log"; exit 1; }
     sleep 0.5
 done
 echo "the game's window is mapped after ${SECONDS} s"

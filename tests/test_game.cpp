@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <random>
 
 class Game : public QObject {
     Q_OBJECT
@@ -21,6 +22,7 @@ private slots:
     void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
     void sessions_data();
     void sessions();
+    void manyGames();
     void fixedSizeFocusOrderAndFonts();
     void aboutBoxAndQuit();
     void keyboard();
@@ -81,28 +83,48 @@ void Game::sessions() {
     QFETCH(QString, script);
     Window w(false);
     Referee referee(w);
-    const QStringList commands = {"N", "H", "K", "V", "1P", "2P", "P", "T"};
-    const Event events[] = {{Event::NewGame},    {Event::Level, 1},   {Event::Level, 2},
-                            {Event::Level, 3},   {Event::Players, 1}, {Event::Players, 2},
-                            {Event::Starter, 0}, {Event::Starter, 1}};
-    auto square = [](QStringView name) {
-        return int(std::find(kRuutujenNimet.begin(), kRuutujenNimet.end(), name) -
-                   kRuutujenNimet.begin());
-    };
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        QString broke;
-        if (step.startsWith(u'@'))
-            w.random->pushSquares({square(QStringView(step).mid(1))});
-        else if (commands.contains(step))
-            broke = referee.apply(events[commands.indexOf(step)]);
-        else
-            broke = referee.apply({Event::Click, square(step)});
+        if (step.startsWith(u'@')) {
+            w.random->pushSquares({int(kEvents.indexOf(step.mid(1)))});
+            continue;
+        }
+        const QString broke = referee.apply(step);
         QVERIFY2(broke.isEmpty(), qPrintable(step + QStringLiteral(": ") + broke));
     }
     QTEST(QStringList(
               {w.board(), w.status(), w.counters(), w.lines(), QString::number(w->beep.count())})
               .join(QStringLiteral(" | ")),
           "expected");
+}
+
+// Thousands of seeded one-player games at each level and with each starter,
+// the referee's checks after every click (fewer where every instruction is
+// slow, as under valgrind).
+void Game::manyGames() {
+    const int fewer = qEnvironmentVariableIntValue("LAUTARI_GAMES");
+    const int games = fewer > 0 ? fewer : 5000;
+    for (const QString& level : kEvents.mid(10, 3))         // H K V
+        for (const QString& starter : kEvents.mid(15, 2)) { // P T
+            Window w(false);
+            Referee referee(w);
+            QCOMPARE(referee.apply(level) + referee.apply(starter), QString());
+            std::mt19937 person(level[0].unicode() * 10u + starter[0].unicode());
+            for (int game = 0; game < games; ++game) {
+                QCOMPARE(referee.apply(QStringLiteral("N")), QString());
+                for (int clicks = 0; w->PelinTila == kKaynnissa; ++clicks) {
+                    QVERIFY2(clicks < 100, "the game does not end");
+                    // Mostly a free square, now and then any square at all.
+                    QList<int> choices;
+                    const QString board = w.board();
+                    for (int s = 0; s < 9; ++s)
+                        if (board[s] == u'.' || person() % 8 == 0) choices << s;
+                    const QString broke =
+                        referee.apply(kEvents[choices[person() % choices.size()]]);
+                    QVERIFY2(broke.isEmpty(), qPrintable(broke));
+                }
+            }
+            QCOMPARE(referee.gamesEnded(), games);
+        }
 }
 
 void Game::fixedSizeFocusOrderAndFonts() {

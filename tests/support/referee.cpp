@@ -5,43 +5,24 @@
 #include <QLabel>
 #include <QPushButton>
 
-void Referee::perform(const Event& e) {
+QString Referee::apply(const QString& event) {
     Lautari& w = *w_;
-    switch (e.kind) {
-    case Event::Click:
-        w_.click({kRuudut[e.arg]});
-        break;
-    case Event::NewGame:
-        w.MnuUusi->click();
-        break;
-    case Event::Level:
-        w_.chooseLevel(e.arg);
-        break;
-    case Event::Players:
-        (e.arg == 1 ? w.Mnu1Pelaaja : w.Mnu2Pelaajaa)->click();
-        break;
-    case Event::Starter:
-        (e.arg == 0 ? w.MnuPelaaja : w.MnuTietokone)->click();
-        break;
-    case Event::OpenAbout:
-        w.MnuTietoja->click();
-        break;
-    case Event::CloseAbout:
-        if (w.about()) w.about()->cmdOK->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        break;
-    }
-}
-
-QString Referee::apply(const Event& event) {
     const QString before = w_.board();
-    const bool wasRunning = w_->PelinTila == kKaynnissa;
-    perform(event);
-    if (wasRunning && w_->PelinTila == kLoppu) ++ended_;
-    return check(event, before, wasRunning);
+    const bool wasRunning = w.PelinTila == kKaynnissa;
+    const int i = int(kEvents.indexOf(event));
+    std::optional<forms::MenuItem>* items[] = {&w.MnuUusi,    &w.MnuHelppo,    &w.MnuKeskitaso,
+                                               &w.MnuVaikea,  &w.Mnu1Pelaaja,  &w.Mnu2Pelaajaa,
+                                               &w.MnuPelaaja, &w.MnuTietokone, &w.MnuTietoja};
+    if (i < 0) return QStringLiteral("no such event: ") + event;
+    if (i < 9) w_.click({kRuudut[i]});
+    if (i >= 9 && i < 18) (*items[i - 9])->click();
+    if (i == 18 && w.about()) w.about()->cmdOK->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (wasRunning && w.PelinTila == kLoppu) ++ended_;
+    return check(i < 9 ? i : -1, before, wasRunning);
 }
 
-QString Referee::check(const Event& e, const QString& before, bool wasRunning) const {
+QString Referee::check(int square, const QString& before, bool wasRunning) const {
     Lautari& w = *w_;
     const QString board = w_.board();
     if (board.contains(u'?')) return QStringLiteral("mark and picture disagree: ") + board;
@@ -59,12 +40,10 @@ QString Referee::check(const Event& e, const QString& before, bool wasRunning) c
     if (w_.lines() != complete.join(u' '))
         return QStringLiteral("segments ") + w_.lines() + QStringLiteral(" on ") + board;
 
-    const QStringList texts = {QString(),
-                               QStringLiteral("Vuoro : Pelaaja 1"),
-                               QStringLiteral("Vuoro : Pelaaja 2"),
-                               QStringLiteral("Voittaja : ") + w.MnuPelaaja->caption(),
-                               QStringLiteral("Voittaja : ") + w.MnuTietokone->caption(),
-                               QStringLiteral("Tasapeli (Ruudukko Täysi)")};
+    const QString won = QStringLiteral("Voittaja : ");
+    const QStringList texts =
+        QStringLiteral("|Vuoro : Pelaaja 1|Vuoro : Pelaaja 2|Tasapeli (Ruudukko Täysi)").split(u'|')
+        << won + w.MnuPelaaja->caption() << won + w.MnuTietokone->caption();
     if (!texts.contains(w_.status())) return QStringLiteral("status ") + w_.status();
 
     // Check marks and starter captions as the settings say they must read.
@@ -82,19 +61,19 @@ QString Referee::check(const Event& e, const QString& before, bool wasRunning) c
         return QStringLiteral("%1 counted for %2 games ended").arg(w_.finishedGames()).arg(ended_);
 
     const auto added = [&](QChar mark) { return board.count(mark) - before.count(mark); };
-    if (e.kind != Event::Click)
+    if (square < 0)
         return added(u'X') > 0 || added(u'O') > 1 ? QStringLiteral("a menu command placed marks")
                                                   : QString();
-    if (!wasRunning || before[e.arg] != u'.')
+    if (!wasRunning || before[square] != u'.')
         return board == before ? QString() : QStringLiteral("a refused click changed the board");
     if (!one)
-        return added(u'X') + added(u'O') == 1 && board[e.arg] != u'.'
+        return added(u'X') + added(u'O') == 1 && board[square] != u'.'
                    ? QString()
                    : QStringLiteral("two-player move");
     QString person = before;
-    person[e.arg] = u'X';
+    person[square] = u'X';
     const bool canMove = position::winner(person) == u'.' && person.contains(u'.');
-    if (added(u'X') != 1 || board[e.arg] != u'X' || added(u'O') != (canMove ? 1 : 0))
+    if (added(u'X') != 1 || board[square] != u'X' || added(u'O') != (canMove ? 1 : 0))
         return QStringLiteral("one-player move %1 -> %2").arg(before, board);
     return QString();
 }

@@ -3,12 +3,13 @@
 
 #include "support/window.h"
 
-// Something a person can do to the window.
-struct Event {
-    enum Kind { Click, NewGame, Level, Players, Starter, OpenAbout, CloseAbout };
-    Kind kind;
-    int arg = 0; // the square 0..8, the level 1..3, the players 1..2, the starter 0..1
-};
+#include <QStringList>
+
+// What a person can do to the window, as words: a square's name clicks it;
+// "N" starts a new game; "H", "K", "V" choose the level; "1P", "2P" the
+// players; "P", "T" the starter; "A" opens the About box and "OK" closes it.
+inline const QStringList kEvents = {"a1", "a2", "a3", "b1", "b2", "b3", "c1", "c2", "c3", "N",
+                                    "H",  "K",  "V",  "1P", "2P", "P",  "T",  "A",  "OK"};
 
 // Carries out events on a window and checks after each one what must always
 // hold, whatever came before:
@@ -26,12 +27,11 @@ public:
     explicit Referee(Window& w) : w_(w) {}
 
     // Returns what broke, or an empty text.
-    QString apply(const Event& event);
+    QString apply(const QString& event);
     int gamesEnded() const { return ended_; }
 
 private:
-    void perform(const Event& event);
-    QString check(const Event& event, const QString& before, bool wasRunning) const;
+    QString check(int square, const QString& before, bool wasRunning) const;
 
     Window& w_;
     int ended_ = 0;
