@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 
 // The window lives in main(), inside the application's lifetime.
 Lautari* theWindow = nullptr;
-position::ScriptedRandom* random = nullptr;
+position::ScriptedRandom* script = nullptr;
 Lautari& window() { return *theWindow; }
 
 void chooseLevel(int level) {
@@ -43,7 +43,7 @@ void BM_ComputerTurn(benchmark::State& state) {
         position::lay(w, board);
         w.PelinTila = kKaynnissa.toString();
         w.RuudukkoTaysi = false;
-        random->pushSquares({0, 1, 2, 3, 4, 5, 6, 7, 8});
+        script->pushSquares({0, 1, 2, 3, 4, 5, 6, 7, 8});
         state.ResumeTiming();
         w.TietokoneenVuoro();
     }
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Lautari w;
     auto source = std::make_unique<position::ScriptedRandom>();
-    random = source.get();
+    script = source.get();
     w.setRandomSource(std::move(source));
     w.show();
     theWindow = &w;
