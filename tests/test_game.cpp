@@ -236,6 +236,8 @@ void Game::whatCountsAsAClick() {
     QCOMPARE(w.board(), u".........");
     QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(w.board(), u"X........");
+    w->OnkoTaysi(u"d4"); // a name no square has is not taken
+    QVERIFY(!w->RuutuTaysi);
     w->SammutaNapit(); // a locked square refuses a screen reader's press too
     QAccessible::queryAccessibleInterface(&w->ruutu(b2))
         ->actionInterface()
