@@ -164,6 +164,10 @@ void Game::aboutBoxAndQuit() {
     QCOMPARE(box->size(), QSize(382, 255));
     w.click({b2});
     QCOMPARE(w->ruutu(b2).tag(), u"Risti");
+    w->activateWindow(); // "Tietoja" brings the open box back to the front
+    QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
+    w->MnuTietoja->click();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), box->windowHandle());
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
         key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box.data(), key);
         QTRY_VERIFY(!box);

@@ -72,7 +72,12 @@ void OnScreen::startWinAndAboutBox() {
     QVERIFY(start.ink(w->Voitot[0]) > 0); // the "0"
     QCOMPARE(start.ink(w->RnTeksti), 0);
 
+    // The computer's nought shows at once; a new game wipes it from the screen.
+    w.random->pushSquares({c3});
+    w.click({a1});
+    QCOMPARE(Screen(w->centralWidget()).inSquare(c3, 74, 7), qRgb(255, 0, 0));
     w->Mnu2Pelaajaa->click();
+    QCOMPARE(Screen(w->centralWidget()).inSquare(c3, 74, 7), kWhite);
     w.click({a1, b1, a2, b2, a3});
     const Screen won(w->centralWidget());
     // One continuous stroke along the top row at height 72, over blue
