@@ -61,7 +61,7 @@ void OnScreen::startWinAndAboutBox() {
     w->ruutu(c3).setFocus(Qt::TabFocusReason);
     const Screen start(w->centralWidget());
     // The dotted focus mark, one pixel thin.
-    QVERIFY(start.ink(QRect(322, 317, 130, 1)) > 40);
+    QVERIFY(start.ink(QRect(322, 317, 130, 1)) > 40 && start.ink(QRect(317, 322, 1, 130)) > 40);
     QCOMPARE(start.ink(QRect(322, 316, 130, 1)) + start.ink(QRect(322, 318, 130, 1)), 0);
     QCOMPARE(start.inSquare(a1, 75, 75), kWhite);
     // The shared grid line between a1 and a2: grey then black.
