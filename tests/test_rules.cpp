@@ -118,7 +118,8 @@ void Rules::doubleThreatsFromCornerAndEdge() {
 // Crosses on two opposite corners: the nought takes an edge square beside
 // one of the other corners while both edge squares beside it are free.
 void Rules::doubleThreatsFromOppositeCorners() {
-    for (auto [p, q] : {std::pair{0, 8}, {2, 6}}) {
+    for (const auto& corners : {std::pair{0, 8}, {2, 6}}) {
+        const int p = corners.first, q = corners.second;
         const QString start = board({{p, 'X'}, {q, 'X'}});
         auto cornerOf = [&](int edge) {
             for (int k : {0, 2, 6, 8})
