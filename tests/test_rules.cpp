@@ -2,7 +2,7 @@
 // The computer's move rules: every row of each table, through the step that
 // reads it, on positions where one row applies and a person can tell which
 // square it must take; which steps each level runs; and the random move.
-#include "support/window.h"
+#include "support/referee.h"
 
 #include <QTest>
 
@@ -181,7 +181,7 @@ void Rules::whichLevelRunsWhichStep() {
     const int click = move[0], rule = move[1], random = move[2], from = move[3];
     for (int level = 1; level <= 3; ++level) {
         Window v(false);
-        v.chooseLevel(level);
+        Referee(v).apply(kEvents[9 + level]); // H K V
         v.lay(before);
         v.random->pushSquares({random});
         v.click({Sq(click)});

@@ -44,7 +44,7 @@ QString Referee::check(int square, const QString& before, bool wasRunning) const
     const QStringList texts =
         QStringLiteral("|Vuoro : Pelaaja 1|Vuoro : Pelaaja 2|Tasapeli (Ruudukko Täysi)").split(u'|')
         << won + w.MnuPelaaja->caption() << won + w.MnuTietokone->caption();
-    if (!texts.contains(w_.status())) return QStringLiteral("status ") + w_.status();
+    if (!texts.contains(w.RnTeksti->text())) return QStringLiteral("status ") + w.RnTeksti->text();
 
     // Check marks and starter captions as the settings say they must read.
     const bool one = w.Pelaajia == 1;

@@ -13,11 +13,6 @@ Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
     if (shown) w->show();
 }
 
-void Window::chooseLevel(int level) {
-    std::optional<forms::MenuItem>* items[] = {&w->MnuHelppo, &w->MnuKeskitaso, &w->MnuVaikea};
-    (*items[level - 1])->click();
-}
-
 void Window::click(std::initializer_list<Sq> squares) {
     for (Sq s : squares)
         QTest::mouseClick(&w->ruutu(s), Qt::LeftButton);
@@ -47,8 +42,6 @@ int Window::finishedGames() const {
             n += label->text().toInt();
     return n;
 }
-
-QString Window::status() const { return w->RnTeksti->text(); }
 
 int Window::enabledSquares() const {
     int n = 0;

@@ -17,7 +17,6 @@ struct Window {
 
     void lay(QStringView board) { position::lay(*w, board); }
     QString board() const { return position::read(*w); }
-    void chooseLevel(int level);
     // A real left-button click on the square's widget, for each square named.
     void click(std::initializer_list<Sq> squares);
 
@@ -26,7 +25,6 @@ struct Window {
     // The nine counters as "Voitot Tp Haviot", each "Helppo Keskitaso Vaikea": "010 000 000".
     QString counters() const;
     int finishedGames() const;
-    QString status() const;
     int enabledSquares() const;
 
     std::unique_ptr<Lautari> w;
