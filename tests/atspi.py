@@ -6,6 +6,7 @@
 # starts it stops again by its process group, whatever happens.
 #   atspi.py GAME VERSION
 import ctypes, os, signal, subprocess, sys, tempfile, time
+from contextlib import suppress
 
 game, version = sys.argv[1:3]
 procs = []
@@ -111,12 +112,8 @@ try:
     main()
 finally:
     for p in reversed(procs):
-        try:
+        with suppress(ProcessLookupError):
             os.killpg(p.pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
-    while True:
-        try:
+    with suppress(ChildProcessError):
+        while True:
             os.waitpid(-1, 0)
-        except ChildProcessError:
-            break

@@ -68,9 +68,17 @@ void OnScreen::startWinAndAboutBox() {
     QCOMPARE(start.at(160, 80), qRgb(128, 128, 128));
     QCOMPARE(start.at(161, 80), qRgb(0, 0, 0));
     QCOMPARE(start.yellow(QRect(8, 8, 458, 458)), 0);
-    QCOMPARE(start.at(w->Voitot[0]->x() + 5, w->Voitot[0]->y() + 3), kWhite);
     QVERIFY(start.ink(w->Voitot[0]) > 0); // the "0"
     QCOMPARE(start.ink(w->RnTeksti), 0);
+    // A counter's sunken border, in grey levels: grey and black above and to
+    // the left, light grey and white below and to the right and in the corners.
+    const QRect c = w->Voitot[0]->geometry();
+    const int l = c.left(), t = c.top(), r = c.right(), b = c.bottom();
+    auto grey = [&](int x, int y) { return qGray(start.at(x, y)); };
+    QCOMPARE(QList<int>({grey(l, t + 4), grey(l + 1, t + 4), grey(r - 2, t + 4), grey(r - 1, t + 4),
+                         grey(l + 4, t), grey(l + 4, t + 1), grey(l + 4, b - 2), grey(l + 4, b - 1),
+                         grey(r - 1, t + 1), grey(l + 1, b - 1)}),
+             QList<int>({128, 0, 255, 192, 128, 0, 255, 192, 192, 192}));
 
     // The computer's nought shows at once; a new game wipes it from the screen.
     w.random->pushSquares({c3});

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 QString Referee::apply(const QString& event) {
     Lautari& w = *w_;
@@ -29,7 +30,9 @@ QString Referee::check(int square, const QString& before, bool wasRunning) const
 
     const bool ended = w.PelinTila == kLoppu;
     if (!ended && w.PelinTila != kKaynnissa) return QStringLiteral("unknown state ") + w.PelinTila;
-    if (w_.enabledSquares() != (ended ? 0 : 9)) return QStringLiteral("lock and state disagree");
+    const auto enabled = [&](Sq s) { return w.ruutu(s).isEnabled(); };
+    if (std::count_if(std::begin(kRuudut), std::end(kRuudut), enabled) != (ended ? 0 : 9))
+        return QStringLiteral("lock and state disagree");
 
     QStringList complete;
     for (int L = 0; L < 8; ++L) {

@@ -42,10 +42,3 @@ int Window::finishedGames() const {
             n += label->text().toInt();
     return n;
 }
-
-int Window::enabledSquares() const {
-    int n = 0;
-    for (Sq s : kRuudut)
-        n += w->ruutu(s).isEnabled();
-    return n;
-}

@@ -25,7 +25,6 @@ struct Window {
     // The nine counters as "Voitot Tp Haviot", each "Helppo Keskitaso Vaikea": "010 000 000".
     QString counters() const;
     int finishedGames() const;
-    int enabledSquares() const;
 
     std::unique_ptr<Lautari> w;
     position::ScriptedRandom* random = nullptr;
