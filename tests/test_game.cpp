@@ -191,7 +191,8 @@ void Game::aboutBoxAndQuit() {
     QTRY_VERIFY(!box);
 }
 
-// A style whose menu bar does not open on Alt by itself, as the window does.
+// A style whose menu bar does not open on Alt by itself, so that only the
+// window's own key filter can.
 struct NoAltStyle : QProxyStyle {
     int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w,
                   QStyleHintReturn* r) const override {
