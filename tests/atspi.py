@@ -12,11 +12,12 @@ game, version = sys.argv[1:3]
 procs = []
 
 
-# Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked.
-def start(cmd, env=None, reply=False):
+# Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
+# its errors go to `log` (None: to ours).
+def start(cmd, env=None, reply=False, log=subprocess.DEVNULL):
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
-                                  start_new_session=True, stderr=subprocess.DEVNULL))
+                                  start_new_session=True, stderr=log))
     os.close(w)
     with os.fdopen(r) as f:
         return f.readline().strip() if reply else None
@@ -46,12 +47,16 @@ def nodes(root):
 
 def main():
     env = dict(os.environ, XDG_RUNTIME_DIR=tempfile.mkdtemp())
-    env["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "FD", "-nolisten", "tcp"], reply=True)
+    # Without -noreset the server resets when its last client leaves, as the bus
+    # launcher does after it has set its root window property; a game that
+    # connects just then is refused.
+    env["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "FD", "-nolisten", "tcp", "-noreset"],
+                                 reply=True)
     env["DBUS_SESSION_BUS_ADDRESS"] = start(
         ["dbus-daemon", "--session", "--nofork", "--print-address=FD"], env, reply=True)
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
     os.environ.update(env)
-    start([game], dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    start([game], dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=None)
     import pyatspi
 
     def app():

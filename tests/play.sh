@@ -17,7 +17,9 @@ trap cleanup EXIT
 
 git clone -q "$source" "$scratch/lautari"
 
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+# -noreset: the window searches below come and go, and a server that resets
+# as the last of them leaves would refuse a game connecting just then.
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
     2>"$scratch/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
