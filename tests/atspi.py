@@ -83,6 +83,10 @@ def main():
            lambda: [n.name for n in nodes(frame) if n.getRoleName() == "label" and ":" in n.name],
            [f"{t}, {level}: 0" for t in tables for level in ("Helppo", "Keskitaso", "Vaikea")])
     status = find("status bar", "", frame)
+    # A screen reader moves the focus to b2, and the window comes forward with it.
+    squares[4].queryComponent().grabFocus()
+    expect("square b2 after grabFocus", "focused",
+           lambda: squares[4].getState().contains(pyatspi.STATE_FOCUSED), True)
 
     # Play at Keskitaso, pressing the first free square, until the game ends.
     while not status.name:

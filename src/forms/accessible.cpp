@@ -10,8 +10,8 @@ namespace forms {
 
 namespace {
 
-// A square is a button that a screen reader can press; a box that takes no
-// focus only shows a picture.
+// A square is a button that a screen reader can press or move the focus to;
+// a box that takes no focus only shows a picture.
 class AccessiblePictureBox : public QAccessibleWidget {
 public:
     explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {
@@ -21,11 +21,18 @@ public:
         return isButton() ? QAccessible::Button : QAccessible::Graphic;
     }
     QStringList actionNames() const override {
-        return isButton() ? QStringList{pressAction()} : QStringList();
+        return isButton() ? QStringList{pressAction(), setFocusAction()} : QStringList();
     }
+    // Focus lives in the active window, so moving it brings the window forward.
     void doAction(const QString& action) override {
-        if (action == pressAction() && isButton() && widget()->isEnabled())
-            emit static_cast<PictureBox*>(widget())->clicked();
+        if (!isButton() || !widget()->isEnabled()) return;
+        auto* box = static_cast<PictureBox*>(widget());
+        if (action == pressAction()) {
+            emit box->clicked();
+        } else if (action == setFocusAction()) {
+            box->activateWindow();
+            box->takeFocus();
+        }
     }
 
 private:

@@ -107,6 +107,11 @@ void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
 }
 
+void PictureBox::takeFocus() {
+    keyboardFocus_ = true;
+    setFocus(Qt::OtherFocusReason);
+}
+
 void PictureBox::focusOutEvent(QFocusEvent* event) {
     update();
     QWidget::focusOutEvent(event);

@@ -38,6 +38,9 @@ public:
     // At most four lines cross one square (the centre's).
     void addLine(const LineControl* line);
     bool showsFocusMark() const { return hasFocus() && keyboardFocus_; }
+    // Takes the focus with the mark, as the keyboard would; in a window that
+    // is not active yet, the mark shows once it is.
+    void takeFocus();
 
 signals:
     void clicked();
