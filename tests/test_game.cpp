@@ -137,9 +137,8 @@ void Game::fixedSizeFocusOrderAndFonts() {
     w->showMaximized();
     QVERIFY(!(w->windowState() & Qt::WindowMaximized) && w->size() == size);
 
-    QWidget* next = &w->ruutu(a1);
-    for (Sq s : {a2, a3, b1, b2, b3, c1, c2, c3})
-        QCOMPARE(next = next->nextInFocusChain(), &w->ruutu(s));
+    for (Sq s : {a1, a2, a3, b1, b2, b3, c1, c2})
+        QCOMPARE(w->ruutu(s).nextInFocusChain(), &w->ruutu(Sq(s + 1)));
 
     // Liberation Sans stands in for MS Sans Serif; every text fits its label.
     const QFontInfo font(w->RnTeksti->font());
@@ -212,7 +211,7 @@ void Game::keyboard() {
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     w->ruutu(a1).setFocus(Qt::TabFocusReason);
-    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down})
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
         key(k);
     QVERIFY(w->ruutu(b2).hasFocus() && w->ruutu(b2).showsFocusMark());
     w.random->pushSquares({a1});
@@ -234,7 +233,9 @@ void Game::keyboard() {
     QCOMPARE(w->menuBar()->activeAction(), w->menuBar()->actions().first());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTest::keyClick(w.w.get(), Qt::Key_Escape);
-    QTRY_VERIFY(!w->menuBar()->activeAction());
+    // The focus comes back from the menu bar, still without the mark.
+    QTRY_VERIFY(!w->menuBar()->activeAction() && w->ruutu(c3).hasFocus());
+    QVERIFY(!w->ruutu(c3).showsFocusMark());
     QTest::keyPress(w.w.get(), Qt::Key_Alt);
     QTest::keyRelease(w.w.get(), Qt::Key_Alt);
     QCOMPARE(w->menuBar()->activeAction(), w->menuBar()->actions().first());
