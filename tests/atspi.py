@@ -4,11 +4,11 @@
 # the real AT-SPI bus of a private D-Bus session with pyatspi, and played
 # through the squares' press actions and the menu items. Every process it
 # starts it stops again by its process group, whatever happens.
-#   atspi.py GAME VERSION
+#   atspi.py GAME
 import ctypes, os, signal, subprocess, sys, tempfile, time
 from contextlib import suppress
 
-game, version = sys.argv[1:3]
+game = sys.argv[1]
 procs = []
 
 
@@ -105,11 +105,7 @@ def main():
 
     press(find("menu item", "Tietoja"))
     expect("the About box", "title", lambda: find("dialog", "Tietoja").name, "Tietoja")
-    about = find("dialog", "Tietoja")
-    texts = {n.name for n in nodes(about)}
-    assert {"Lautari -98\nTekijä : Lautari-tiimi", f"Versio {version}", "OK"} <= texts, texts
-    assert any(t.endswith("Lisätietoja ja ohjeet:   Katso readme.txt") for t in texts), texts
-    press(find("push button", "OK", about))
+    press(find("push button", "OK", find("dialog", "Tietoja")))
     expect("the About box", "open after OK",
            lambda: any(n.getRoleName() == "dialog" for n in app()), False)
     print("1 passed, 0 failed")

@@ -25,7 +25,7 @@ private slots:
     void sessions_data();
     void sessions();
     void manyGames();
-    void fixedSizeFocusOrderAndFonts();
+    void fixedSizeFocusOrderFontsAndTexts();
     void aboutBoxAndQuit();
     void keyboard();
     void whatCountsAsAClick();
@@ -68,6 +68,7 @@ void Game::sessions_data() {
          "@a3 T T @b2 N", "....O.... |  | 000 000 000 |  | 0"},
         {"the person as starter waits for the next game",
          "@a3 T P", "..O...... |  | 000 000 000 |  | 0"},
+        {"two players, the second opens", "T 2P", "......... | Vuoro : Pelaaja 2 | 000 000 000 |  | 0"},
         {"the starter carries over to two players",
          "T 2P c3", "........O | Vuoro : Pelaaja 1 | 000 000 000 |  | 0"},
         {"the level in force changes nothing", "@c3 a1 K", "X.......O |  | 000 000 000 |  | 0"},
@@ -129,8 +130,40 @@ void Game::manyGames() {
         }
 }
 
-void Game::fixedSizeFocusOrderAndFonts() {
+// Every text a window shows, in the order its controls were made: the
+// caption, the labels, the buttons, the menus with their items.
+static QString shownTexts(QWidget* window) {
+    QStringList out{window->windowTitle()};
+    for (QObject* o : window->findChildren<QObject*>()) {
+        if (auto* label = qobject_cast<QLabel*>(o))
+            out << (label->textFormat() == Qt::RichText ? label->accessibleName() : label->text());
+        else if (auto* button = qobject_cast<QPushButton*>(o))
+            out << button->text();
+        else if (auto* bar = qobject_cast<QMenuBar*>(o))
+            for (QAction* menu : bar->actions()) {
+                out << menu->text();
+                for (QAction* item : menu->menu()->actions())
+                    if (!item->isSeparator()) out << item->text();
+            }
+    }
+    return out.join(u'|');
+}
+
+void Game::fixedSizeFocusOrderFontsAndTexts() {
     Window w;
+    QCOMPARE(shownTexts(w.w.get()),
+             QString::fromUtf8(
+                 "Lautari -98 |Voitot|Helppo|0|Keskitaso|0|Vaikea|0|Tasapelit|Helppo|0|Keskitaso|"
+                 "0|Vaikea|0|Häviöt|Helppo|0|Keskitaso|0|Vaikea|0||Tiedosto|Uusi|Tietoja|Lopeta|"
+                 "VaikeusTaso|Helppo|Keskitaso|Vaikea|Pelaajia|1 Pelaaja|2 Pelaajaa|Aloittaja|"
+                 "Pelaaja|Tietokone"));
+    w->MnuTietoja->click();
+    QCOMPARE(
+        shownTexts(w->about()),
+        QString::fromUtf8("Tietoja|OK|Lautari -98\nTekijä : Lautari-tiimi|Versio " LAUTARI_VERSION
+                          "|Ristinollaa tietokonetta vastaan kolmella vaikeustasolla tai "
+                          "kaksin. Kolme merkkiä riviin voittaa.\nIlmoitathan jos löydät "
+                          "pelistä bugeja\nLisätietoja ja ohjeet:   Katso readme.txt| "));
     QCOMPARE(w->centralWidget()->size(), QSize(641, 494));
     const QSize size = w->size();
     w->resize(800, 600);
@@ -210,10 +243,21 @@ void Game::keyboard() {
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-    w->ruutu(a1).setFocus(Qt::TabFocusReason);
-    for (Qt::Key k : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
-        key(k);
-    QVERIFY(w->ruutu(b2).hasFocus() && w->ruutu(b2).showsFocusMark());
+    // Where each arrow takes the focus from a1, a2 ... c3 (first away from
+    // a1, which the window gave the focus without the mark).
+    w->ruutu(c3).setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, const char*> arrows[] = {{Qt::Key_Left, "001334667"},
+                                                      {Qt::Key_Right, "122455788"},
+                                                      {Qt::Key_Up, "012012345"},
+                                                      {Qt::Key_Down, "345678678"}};
+    for (const auto& [k, to] : arrows)
+        for (Sq s : kRuudut) {
+            w->ruutu(s).setFocus(Qt::TabFocusReason);
+            key(k);
+            const forms::PictureBox& next = w->ruutu(Sq(to[s] - '0'));
+            QVERIFY2(next.hasFocus() && next.showsFocusMark(), to);
+        }
+    w->ruutu(b2).setFocus(Qt::TabFocusReason);
     w.random->pushSquares({a1});
     key(Qt::Key_Space);
     key(Qt::Key_Return); // taken: ignored
