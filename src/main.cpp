@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/twips.h"
 #include "ui/kaannokset.h"
+#include "ui/komentorivi.h"
 #include "ui/lautari.h"
 #include "ui/layout.h"
 #include "ui/tekstit.h"
@@ -8,9 +9,13 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(teksti::kOhjelma.toString());
+    QCoreApplication::setApplicationVersion(QStringLiteral(LAUTARI_VERSION));
+    if (const std::optional<int> loppu = lueKomentorivi(argc, argv)) return *loppu;
+
+    odotaNayttoa();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(teksti::kOhjelma.toString());
-    QApplication::setApplicationVersion(QStringLiteral(LAUTARI_VERSION));
+    nayttoLoytyi();
     QGuiApplication::setDesktopFileName(QStringLiteral(LAUTARI_APP_ID));
     asennaKaannokset(app);
 

@@ -2,25 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game's window as a screen reader gets it: the game on Xvfb, read over
 # the real AT-SPI bus of a private D-Bus session with pyatspi, and played
-# through the squares' press actions and the menu items. Every process it
+# through the squares' press actions and the menu items. With "wayland", the
+# game runs as a native Wayland client of a headless Weston instead and plays
+# a two-player game, and a private PulseAudio with a null sink must receive
+# its beeps: none while the game goes on, two for the win. Every process it
 # starts it stops again by its process group, whatever happens.
-#   atspi.py GAME
-import ctypes, os, signal, subprocess, sys, tempfile, time
+#   atspi.py GAME [wayland]
+import ctypes, itertools, os, signal, subprocess, sys, tempfile, threading, time
 from contextlib import suppress
 
-game = sys.argv[1]
+game, wayland = sys.argv[1], sys.argv[2:] == ["wayland"]
 procs = []
 
 
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
 # its errors go to `log` (None: to ours).
-def start(cmd, env=None, reply=False, log=subprocess.DEVNULL):
+def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
-                                  start_new_session=True, stderr=log))
+                                  start_new_session=True, stderr=log, stdout=out, text=True))
     os.close(w)
     with os.fdopen(r) as f:
-        return f.readline().strip() if reply else None
+        return f.readline().strip() if reply else procs[-1]
 
 
 # Polls until `get()` equals `want`; else names the node and property that disagreed.
@@ -46,17 +49,36 @@ def nodes(root):
 
 
 def main():
-    env = dict(os.environ, XDG_RUNTIME_DIR=tempfile.mkdtemp())
-    # Without -noreset the server resets when its last client leaves, as the bus
-    # launcher does after it has set its root window property; a game that
-    # connects just then is refused.
-    env["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "FD", "-nolisten", "tcp", "-noreset"],
-                                 reply=True)
+    run = tempfile.mkdtemp()
+    env = dict(os.environ, XDG_RUNTIME_DIR=run, HOME=run)
+    sounds = []
+    if wayland:
+        env.pop("DISPLAY", None)
+        env["WAYLAND_DISPLAY"] = "wayland-lautari"
+        start(["weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
+               "--socket=wayland-lautari"], env)
+        start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+               "--load=module-native-protocol-unix", "--load=module-null-sink"], env)
+        expect("Weston and PulseAudio", "sockets", lambda: os.path.exists(f"{run}/wayland-lautari")
+               and os.path.exists(f"{run}/pulse/native"), True)
+        played = start(["pactl", "subscribe"], env, out=subprocess.PIPE).stdout
+        def listen():
+            for line in played:
+                if "on sink-input" in line and "'change'" not in line:
+                    sounds.append(line.split("'")[1])
+        threading.Thread(target=listen, daemon=True).start()
+    else:
+        # Without -noreset the server resets when its last client leaves, as the bus
+        # launcher does after it has set its root window property; a game that
+        # connects just then is refused.
+        env["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "FD", "-nolisten", "tcp",
+                                      "-noreset"], reply=True)
     env["DBUS_SESSION_BUS_ADDRESS"] = start(
         ["dbus-daemon", "--session", "--nofork", "--print-address=FD"], env, reply=True)
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
     os.environ.update(env)
-    start([game], dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=None)
+    start([game], dict(env, QT_QPA_PLATFORM="wayland" if wayland else "xcb",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=None)
     import pyatspi
 
     def app():
@@ -77,31 +99,43 @@ def main():
     squares = [n for n in nodes(frame) if n.getRoleName() == "push button"]
     expect("the main window", "buttons", lambda: [n.name for n in squares],
            [f"{r}{c}: tyhjä" for r in "abc" for c in "123"])
-    tables = {"Voitot": "Voittaja : Pelaaja", "Tasapelit": "Tasapeli (Ruudukko Täysi)",
-              "Häviöt": "Voittaja : Tietokone"}
+    tables = {"Voittaja : Pelaaja": "Voitot", "Voittaja : Pelaaja 1": "Voitot",
+              "Tasapeli (Ruudukko Täysi)": "Tasapelit", "Voittaja : Tietokone": "Häviöt"}
     expect("the main window", "counters",
            lambda: [n.name for n in nodes(frame) if n.getRoleName() == "label" and ":" in n.name],
-           [f"{t}, {level}: 0" for t in tables for level in ("Helppo", "Keskitaso", "Vaikea")])
+           [f"{t}, {level}: 0" for t in ("Voitot", "Tasapelit", "Häviöt")
+            for level in ("Helppo", "Keskitaso", "Vaikea")])
     status = find("status bar", "", frame)
-    # A screen reader moves the focus to b2, and the window comes forward with it.
-    squares[4].queryComponent().grabFocus()
-    expect("square b2 after grabFocus", "focused",
-           lambda: squares[4].getState().contains(pyatspi.STATE_FOCUSED), True)
+    # A screen reader moves the focus to b2, and the window comes forward with it
+    # (on X11: a Wayland compositor decides itself which window is active).
+    if not wayland:
+        squares[4].queryComponent().grabFocus()
+        expect("square b2 after grabFocus", "focused",
+               lambda: squares[4].getState().contains(pyatspi.STATE_FOCUSED), True)
 
-    # Play at Keskitaso, pressing the first free square, until the game ends.
-    while not status.name:
+    # Play at Keskitaso, pressing the first free square, until the game ends: on
+    # Wayland two players, where the crosses win on the diagonal a3-c1.
+    if wayland:
+        press(find("menu item", "2 Pelaajaa"))
+    marks = itertools.cycle(("Risti", "Nolla") if wayland else ("Risti",))
+    while status.name not in tables:
+        assert not sounds, sounds
         free = next(n for n in squares if n.name.endswith("tyhjä"))
-        name = free.name.split(":")[0]
+        name, mark = free.name.split(":")[0], next(marks)
         press(free)
-        expect(f"square {name}", "name", lambda: free.name, f"{name}: Risti")
-    table = next(t for t, text in tables.items() if text == status.name)
+        expect(f"square {name}", "name", lambda: free.name, f"{name}: {mark}")
+    if wayland:  # one after the other, and no more
+        expect("the sound server", "sounds", lambda: sounds, ["new", "remove"] * 2)
+        time.sleep(0.5)
+        assert sounds == ["new", "remove"] * 2, sounds
+    table = tables[status.name]
     expect(f"counter {table}, Keskitaso", "name",
            lambda: find("label", f"{table}, Keskitaso: 1", frame).name, f"{table}, Keskitaso: 1")
     for n in squares:
         expect(f"square {n.name} of a finished game", "sensitive", lambda: sensitive(n), False)
     press(find("menu item", "Uusi"))
     expect("squares a1, c3 and the status bar in a new game", "name, sensitive, name",
-           lambda: (squares[0].name, sensitive(squares[8]), status.name), ("a1: tyhjä", True, ""))
+           lambda: (squares[0].name, sensitive(squares[8]), status.name), ("a1: tyhjä", True, "Vuoro : Pelaaja 1" if wayland else ""))
 
     press(find("menu item", "Tietoja"))
     expect("the About box", "title", lambda: find("dialog", "Tietoja").name, "Tietoja")

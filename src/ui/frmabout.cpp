@@ -80,7 +80,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     lblDescription->setTextFormat(Qt::RichText);
     lblDescription->setText(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(kuvaus));
     lblDescription->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(lblDescription, &QLabel::linkActivated, this, &avaaOhje);
+    connect(lblDescription, &QLabel::linkActivated, this, [this] { avaaOhje(this); });
 
     cmdOK->setFocus();
 }

@@ -188,7 +188,7 @@ void Lautari::luoValikot() {
     connect(f10, &QShortcut::activated, this, &Lautari::avaaValikko);
     // F1 opens the Finnish rules, as in any desktop program.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &avaaOhje);
+    connect(f1, &QShortcut::activated, this, [this] { avaaOhje(this); });
     qApp->installEventFilter(this);
 }
 

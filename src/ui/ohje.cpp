@@ -1,14 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ohje.h"
 
+#include "ui/tekstit.h"
+
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The rules in a read-only window of the game's own, built into the program
+// so that they are there even where the installed files are not. One such
+// window at a time; asked again, it comes to the front.
+void naytaOhje(QWidget* ikkuna) {
+    auto* ohje = ikkuna->findChild<QDialog*>(QStringLiteral("Ohje"));
+    if (!ohje) {
+        ohje = new QDialog(ikkuna);
+        ohje->setObjectName(QStringLiteral("Ohje"));
+        ohje->setAttribute(Qt::WA_DeleteOnClose);
+        ohje->setWindowTitle(teksti::kOhjeTiedosto.toString());
+        ohje->setFont(ikkuna->font());
+        QFile tiedosto(QStringLiteral(":/assets/readme.txt"));
+        tiedosto.open(QIODevice::ReadOnly);
+        auto* teksti = new QPlainTextEdit(QString::fromUtf8(tiedosto.readAll()), ohje);
+        teksti->setReadOnly(true);
+        teksti->setLineWrapMode(QPlainTextEdit::NoWrap);
+        teksti->setMinimumSize(teksti->fontMetrics().averageCharWidth() * 80,
+                               teksti->fontMetrics().lineSpacing() * 30);
+        auto* napit = new QDialogButtonBox(ohje);
+        napit->addButton(teksti::kSulje.toString(), QDialogButtonBox::RejectRole);
+        QObject::connect(napit, &QDialogButtonBox::rejected, ohje, &QDialog::close);
+        auto* asettelu = new QVBoxLayout(ohje);
+        asettelu->addWidget(teksti);
+        asettelu->addWidget(napit);
+    }
+    ohje->show();
+    ohje->raise();
+    ohje->activateWindow();
+}
+
+} // namespace
 
 QString ohjeenPolku() {
     for (const QString& polku :
-         {QCoreApplication::applicationDirPath() + QStringLiteral("/" LAUTARI_DOC_FROM_BIN),
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/" LAUTARI_DATA_FROM_BIN),
           QStringLiteral(LAUTARI_SOURCE_ASSETS)}) {
         const QFileInfo ohje(polku + QStringLiteral("/readme.txt"));
         if (ohje.isFile()) return ohje.absoluteFilePath();
@@ -16,7 +57,25 @@ QString ohjeenPolku() {
     return QString();
 }
 
-void avaaOhje() {
+// xdg-open, as Qt itself would use, but watched: it fails with a status of
+// its own where the desktop has no viewer for the file.
+void avaaOhje(QWidget* kysyja) {
+    QWidget* ikkuna = kysyja->window();
+    while (ikkuna->parentWidget())
+        ikkuna = ikkuna->parentWidget()->window();
     const QString polku = ohjeenPolku();
-    if (!polku.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(polku));
+    if (polku.isEmpty()) return naytaOhje(ikkuna);
+    auto* avaaja = new QProcess(ikkuna);
+    QObject::connect(avaaja, &QProcess::finished, ikkuna,
+                     [avaaja, ikkuna](int tila, QProcess::ExitStatus miten) {
+                         if (tila != 0 || miten != QProcess::NormalExit) naytaOhje(ikkuna);
+                         avaaja->deleteLater();
+                     });
+    QObject::connect(avaaja, &QProcess::errorOccurred, ikkuna,
+                     [avaaja, ikkuna](QProcess::ProcessError virhe) {
+                         if (virhe != QProcess::FailedToStart) return;
+                         naytaOhje(ikkuna);
+                         avaaja->deleteLater();
+                     });
+    avaaja->start(QStringLiteral("xdg-open"), {polku});
 }

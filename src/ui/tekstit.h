@@ -47,7 +47,25 @@ constexpr std::array<QStringView, 3> kAboutKuvaus = {
     u"Lisätietoja ja ohjeet:   Katso readme.txt",
 };
 constexpr QStringView kOhjeTiedosto = u"readme.txt"; // the last words above, a link
+constexpr QStringView kSulje = u"Sulje"; // closes the rules where the game shows them itself
 constexpr QStringView kVastuu = u" ";
 constexpr QStringView kOK = u"OK";
+
+// The command line: the help (the description is the About box's first
+// line) and the one-line errors, "lautari: tuntematon valinta '--x'. ...".
+constexpr QStringView kKomento = u"lautari";
+constexpr QStringView kKaytto = u"Käyttö: lautari [valinnat]";
+constexpr QStringView kValinnat = u"Valinnat:";
+constexpr QStringView kOhjeValinta = u"näyttää tämän ohjeen ja lopettaa";
+constexpr QStringView kVersioValinta = u"näyttää ohjelman version ja lopettaa";
+constexpr QStringView kPlatformValinta = u"näyttöjärjestelmä: xcb (X11) tai wayland";
+constexpr QStringView kStyleValinta = u"Qt:n ulkoasutyyli, esimerkiksi Fusion";
+constexpr QStringView kGeometriaValinta = u"ikkunan paikka näytöllä, esimerkiksi +100+50";
+constexpr QStringView kQtValinnat = u"Myös Qt-ohjelmien muut yhteiset valinnat käyvät.";
+constexpr QStringView kVirhe = u"%1: %2 '%3'. Katso '%1 --help'.";
+constexpr QStringView kTuntematon = u"tuntematon valinta", kVirheellinen = u"virheellinen valinta",
+                      kYlimaarainen = u"ylimääräinen argumentti";
+constexpr QStringView kEiNayttoa =
+    u"lautari: tarvitaan graafinen työpöytä, mutta X11- tai Wayland-näyttöä ei löytynyt";
 
 } // namespace teksti
