@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package, unpacks it into a scratch root, validates the
-# desktop entry and the metainfo it carries and starts the installed program
-# headless: it must still be running two seconds later.
+# Builds the Debian package and checks it as Debian would: lintian without
+# an error or a warning, a man page that renders cleanly, a valid desktop
+# entry and metainfo. Then unpacks it into a scratch root and tries the
+# installed program: its command line with no display at all, and the game
+# itself headless, which must still be running two seconds later.
 set -euo pipefail
 build=$1
 id=$2
@@ -12,18 +14,38 @@ trap 'rm -rf "$scratch"' EXIT
 cpack -G DEB -B "$scratch/out" --config "$build/CPackConfig.cmake" >/dev/null
 deb=$(echo "$scratch"/out/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no Qt in Depends"; exit 1; }
+tags=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "lintian: $tags"; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 
 share=$scratch/root/usr/share
-for f in applications/$id.desktop metainfo/$id.metainfo.xml doc/lautari/readme.txt \
-         icons/hicolor/32x32/apps/$id.png icons/hicolor/256x256/apps/$id.png \
-         icons/hicolor/scalable/apps/$id.svg; do
+for f in applications/$id.desktop metainfo/$id.metainfo.xml games/lautari/readme.txt \
+         doc/lautari/readme.txt doc/lautari/copyright doc/lautari/changelog.gz \
+         man/man6/lautari.6.gz icons/hicolor/32x32/apps/$id.png \
+         icons/hicolor/256x256/apps/$id.png icons/hicolor/scalable/apps/$id.svg; do
     [[ -f $share/$f ]] || { echo "missing: $f"; exit 1; }
 done
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/lautari.6.gz" 2>&1 >/dev/null)
+[[ -z $warnings ]] || { echo "man page: $warnings"; exit 1; }
 
-QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/lautari" &
+# The command line as a terminal without any display meets it: status, and
+# the first line of what it says.
+game=$scratch/root/usr/games/lautari
+version=$(dpkg-deb -f "$deb" Version)
+answers() {
+    local status=0 out
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "${@:3}" 2>&1) || status=$?
+    [[ $status == "$1" && ${out%%$'\n'*} == "$2" && ($1 == 0 || $out != *$'\n'*) ]] ||
+        { echo "lautari ${*:3}: status $status, said: $out"; exit 1; }
+}
+answers 0 "Lautari -98 $version" --version
+answers 0 "Käyttö: lautari [valinnat]" --help
+answers 2 "lautari: tuntematon valinta '--kaikki'. Katso 'lautari --help'." --kaikki
+answers 2 "lautari: ylimääräinen argumentti ''. Katso 'lautari --help'." -style fusion ""
+answers 1 "lautari: tarvitaan graafinen työpöytä, mutta X11- tai Wayland-näyttöä ei löytynyt"
+
+"$game" -platform offscreen -style fusion &
 pid=$!
 sleep 2
 kill -0 "$pid" || { echo "the installed program did not keep running"; exit 1; }
