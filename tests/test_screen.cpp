@@ -100,6 +100,7 @@ void OnScreen::startWinAndAboutBox() {
     QCOMPARE(won.inSquare(a1, 30, 72), kWhite);
     QCOMPARE(won.inSquare(a3, 120, 72), kWhite);
     QCOMPARE(won.yellow(QRect(8, 162, 458, 304)), 0);
+    QCOMPARE(won.yellow(QRect(8 + 152 + 2 + 40, 8, 1, 150)), 10); // ten pixels wide
     QCOMPARE(won.inSquare(a1, 5, 5), qRgb(0, 0, 255));
     QCOMPARE(won.inSquare(b1, 74, 7), qRgb(255, 0, 0));
     QVERIFY(won.ink(w->RnTeksti) > 20);

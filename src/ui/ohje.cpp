@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -58,24 +59,26 @@ QString ohjeenPolku() {
 }
 
 // xdg-open, as Qt itself would use, but watched: it fails with a status of
-// its own where the desktop has no viewer for the file.
+// its own where the desktop has no viewer for the file. The opener belongs to
+// the application, not to the window, which may be gone when it ends.
 void avaaOhje(QWidget* kysyja) {
     QWidget* ikkuna = kysyja->window();
     while (ikkuna->parentWidget())
         ikkuna = ikkuna->parentWidget()->window();
     const QString polku = ohjeenPolku();
     if (polku.isEmpty()) return naytaOhje(ikkuna);
-    auto* avaaja = new QProcess(ikkuna);
-    QObject::connect(avaaja, &QProcess::finished, ikkuna,
-                     [avaaja, ikkuna](int tila, QProcess::ExitStatus miten) {
-                         if (tila != 0 || miten != QProcess::NormalExit) naytaOhje(ikkuna);
-                         avaaja->deleteLater();
+    auto* avaaja = new QProcess(QCoreApplication::instance());
+    const auto loppu = [avaaja, kohde = QPointer<QWidget>(ikkuna)](bool onnistui) {
+        if (!onnistui && kohde) naytaOhje(kohde);
+        avaaja->deleteLater();
+    };
+    QObject::connect(avaaja, &QProcess::finished, avaaja,
+                     [loppu](int tila, QProcess::ExitStatus miten) {
+                         loppu(tila == 0 && miten == QProcess::NormalExit);
                      });
-    QObject::connect(avaaja, &QProcess::errorOccurred, ikkuna,
-                     [avaaja, ikkuna](QProcess::ProcessError virhe) {
-                         if (virhe != QProcess::FailedToStart) return;
-                         naytaOhje(ikkuna);
-                         avaaja->deleteLater();
+    QObject::connect(avaaja, &QProcess::errorOccurred, avaaja,
+                     [loppu](QProcess::ProcessError virhe) {
+                         if (virhe == QProcess::FailedToStart) loppu(false);
                      });
     avaaja->start(QStringLiteral("xdg-open"), {polku});
 }
