@@ -19,9 +19,8 @@ dpkg-deb -x "$deb" "$scratch/root"
 
 share=$scratch/root/usr/share
 for f in applications/$id.desktop metainfo/$id.metainfo.xml games/lautari/readme.txt \
-         doc/lautari/readme.txt doc/lautari/copyright doc/lautari/changelog.gz \
-         man/man6/lautari.6.gz icons/hicolor/32x32/apps/$id.png \
-         icons/hicolor/256x256/apps/$id.png icons/hicolor/scalable/apps/$id.svg; do
+         doc/lautari/{readme.txt,copyright,changelog.gz} man/man6/lautari.6.gz \
+         icons/hicolor/{32x32,256x256}/apps/$id.png icons/hicolor/scalable/apps/$id.svg; do
     [[ -f $share/$f ]] || { echo "missing: $f"; exit 1; }
 done
 desktop-file-validate "$share/applications/$id.desktop"
