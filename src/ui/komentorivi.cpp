@@ -58,16 +58,12 @@ QString ohje() {
     for (const Valinta& v : kTunnetut) {
         if (v.kuvaus.isEmpty()) continue;
         // Ours as GNU writes them, "-h, --help"; Qt's own with one dash.
-        QStringList nimet;
-        for (const QString& nimi : v.nimet)
-            nimet << (nimi.size() > 1 && v.arvo == nullptr ? QStringLiteral("--")
-                                                           : QStringLiteral("-")) +
-                         nimi;
-        QString rivi = nimet.join(QStringLiteral(", "));
+        QString rivi = v.nimet.size() == 2 ? QStringLiteral("-%1, --%2").arg(v.nimet[0], v.nimet[1])
+                                           : QStringLiteral("-") + v.nimet[0];
         if (v.arvo) rivi += QStringLiteral(" <%1>").arg(QString::fromUtf8(v.arvo));
         out += QStringLiteral("  %1 %2\n").arg(rivi.leftJustified(26), v.kuvaus);
     }
-    return out + kQtValinnat.toString() + u'\n';
+    return out + u'\n' + kQtValinnat.toString() + u'\n';
 }
 
 QtMessageHandler qtnKasittelija = nullptr;
