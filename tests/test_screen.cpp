@@ -109,8 +109,9 @@ void OnScreen::startWinAndAboutBox() {
     frmAbout* box = w->about();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     const Screen about(box);
-    for (int x : {20, 190, 360}) // the etched rule, grey over white
-        QVERIFY(about.at(x, 184) == qRgb(128, 128, 128) && about.at(x, 185) == kWhite);
+    for (int x : {20, 190, 360, 376}) // the etched rule, grey over white, to its ends
+        QVERIFY(about.at(x, 184) == qRgb(128, 128, 128) && about.at(x + 1, 185) == kWhite);
+    QVERIFY(about.at(377, 184) != qRgb(128, 128, 128) && about.at(378, 185) != kWhite);
     QCOMPARE(about.at(34, 12), qRgb(255, 0, 0)); // the icon's ring
     for (QLabel* part : {box->lblTitle, box->lblVersion, box->lblDescription})
         QVERIFY(about.ink(part) > 20);
