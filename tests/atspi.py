@@ -53,7 +53,6 @@ def main():
     env = dict(os.environ, XDG_RUNTIME_DIR=run, HOME=run)
     sounds = []
     if wayland:
-        env.pop("DISPLAY", None)
         env["WAYLAND_DISPLAY"] = "wayland-lautari"
         start(["weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
                "--socket=wayland-lautari"], env)

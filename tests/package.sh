@@ -31,14 +31,13 @@ warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/lautari
 # The command line as a terminal without any display meets it: status, and
 # the first line of what it says.
 game=$scratch/root/usr/games/lautari
-version=$(dpkg-deb -f "$deb" Version)
 answers() {
     local status=0 out
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "${@:3}" 2>&1) || status=$?
     [[ $status == "$1" && ${out%%$'\n'*} == "$2" && ($1 == 0 || $out != *$'\n'*) ]] ||
         { echo "lautari ${*:3}: status $status, said: $out"; exit 1; }
 }
-answers 0 "Lautari -98 $version" --version
+answers 0 "Lautari -98 $(dpkg-deb -f "$deb" Version)" --version
 answers 0 "Käyttö: lautari [valinnat]" --help
 answers 2 "lautari: tuntematon valinta '--kaikki'. Katso 'lautari --help'." --kaikki
 answers 2 "lautari: ylimääräinen argumentti ''. Katso 'lautari --help'." -style fusion ""
