@@ -3,8 +3,8 @@
 # Builds the Debian package and checks it as Debian would: lintian without
 # an error or a warning, a man page that renders cleanly, a valid desktop
 # entry and metainfo. Then unpacks it into a scratch root and tries the
-# installed program: its command line with no display at all, and the game
-# itself headless, which must still be running two seconds later.
+# installed program: its version, and the game itself headless (with Qt's
+# own options), which must still be running two seconds later.
 set -euo pipefail
 build=$1
 id=$2
@@ -28,21 +28,8 @@ appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/lautari.6.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || { echo "man page: $warnings"; exit 1; }
 
-# The command line as a terminal without any display meets it: status, and
-# the first line of what it says.
 game=$scratch/root/usr/games/lautari
-answers() {
-    local status=0 out
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "${@:3}" 2>&1) || status=$?
-    [[ $status == "$1" && ${out%%$'\n'*} == "$2" && ($1 == 0 || $out != *$'\n'*) ]] ||
-        { echo "lautari ${*:3}: status $status, said: $out"; exit 1; }
-}
-answers 0 "Lautari -98 $(dpkg-deb -f "$deb" Version)" --version
-answers 0 "Käyttö: lautari [valinnat]" --help
-answers 2 "lautari: tuntematon valinta '--kaikki'. Katso 'lautari --help'." --kaikki
-answers 2 "lautari: ylimääräinen argumentti ''. Katso 'lautari --help'." -style fusion ""
-answers 1 "lautari: tarvitaan graafinen työpöytä, mutta X11- tai Wayland-näyttöä ei löytynyt"
-
+[[ $("$game" --version) == "Lautari -98 $(dpkg-deb -f "$deb" Version)" ]] || exit 1
 "$game" -platform offscreen -style fusion &
 pid=$!
 sleep 2

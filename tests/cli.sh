@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The command line as a terminal without any display meets it: the status
+# (124: still running after two seconds), and all that the program says (a
+# glob); an error is one line.
+#   cli.sh GAME VERSION
+set -uo pipefail
+game=$1
+answers() {
+    local status=0 out
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 2 "$game" "${@:3}" 2>&1) ||
+        status=$?
+    # shellcheck disable=SC2053 # the expected text is a glob
+    [[ $status == "$1" && $out == $2 && ($1 != [12] || $out != *$'\n'*) ]] ||
+        { echo "lautari ${*:3}: status $status, said: $out"; exit 1; }
+}
+answers 0 "Lautari -98 $2" --version
+answers 0 $'Käyttö: lautari ?valinnat?\nRistinollaa *\n\nValinnat:\n  -h, --help  *\n  -v, --version  *
+  -platform <nimi>  *\n  -style <tyyli>  *\n  -qwindowgeometry <paikka>  *\n\nMyös Qt-*' -h
+answers 2 "lautari: tuntematon valinta '--kaikki'. Katso 'lautari --help'." --kaikki
+answers 2 "lautari: virheellinen valinta '-platform'. Katso 'lautari --help'." -platform
+answers 2 "lautari: ylimääräinen argumentti ''. Katso 'lautari --help'." -style fusion ""
+# Qt's own options pass, and what Qt says while it starts is shown once it has.
+answers 124 "*invalid style override 'ei-tyyli'*" -platform offscreen -style ei-tyyli
+answers 1 "lautari: tarvitaan graafinen työpöytä, mutta X11- tai Wayland-näyttöä ei löytynyt"
+echo "7 passed, 0 failed"
