@@ -61,7 +61,7 @@ private:
         create_ = reinterpret_cast<decltype(create_)>(dlsym(lib, "ca_context_create"));
         destroy_ = reinterpret_cast<decltype(destroy_)>(dlsym(lib, "ca_context_destroy"));
         proplist_ = reinterpret_cast<decltype(proplist_)>(dlsym(lib, "ca_proplist_create"));
-        unref_ = reinterpret_cast<decltype(unref_)>(dlsym(lib, "ca_proplist_destroy"));
+        dropProps_ = reinterpret_cast<decltype(dropProps_)>(dlsym(lib, "ca_proplist_destroy"));
         set_ = reinterpret_cast<decltype(set_)>(dlsym(lib, "ca_proplist_sets"));
         play_ = reinterpret_cast<decltype(play_)>(dlsym(lib, "ca_context_play_full"));
         strerror_ = reinterpret_cast<decltype(strerror_)>(dlsym(lib, "ca_strerror"));
@@ -69,16 +69,17 @@ private:
 
     // Plays one bell and waits until it has sounded; 0 or libcanberra's error.
     int play() {
-        if (!create_ || !destroy_ || !proplist_ || !unref_ || !set_ || !play_)
+        if (!create_ || !destroy_ || !proplist_ || !dropProps_ || !set_ || !play_)
             return CA_ERROR_NOTFOUND;
-        if (!context_ && create_(&context_) != CA_SUCCESS) return CA_ERROR_OOM;
+        if (!context_)
+            if (const int error = create_(&context_)) return error;
         ca_proplist* props = nullptr;
-        if (proplist_(&props) != CA_SUCCESS) return CA_ERROR_OOM;
+        if (const int error = proplist_(&props)) return error;
         set_(props, CA_PROP_EVENT_ID, "bell-window-system");
         set_(props, CA_PROP_EVENT_DESCRIPTION, "Lautari -98");
         set_(props, CA_PROP_APPLICATION_NAME, "Lautari -98");
         const int error = play_(context_, 1, props, &Bell::played, this);
-        unref_(props);
+        dropProps_(props);
         if (error == CA_SUCCESS) {
             (void)done_.try_acquire_for(kLongestSound);
             return 0;
@@ -111,7 +112,7 @@ private:
     decltype(&ca_context_create) create_ = nullptr;
     decltype(&ca_context_destroy) destroy_ = nullptr;
     decltype(&ca_proplist_create) proplist_ = nullptr;
-    decltype(&ca_proplist_destroy) unref_ = nullptr;
+    decltype(&ca_proplist_destroy) dropProps_ = nullptr;
     decltype(&ca_proplist_sets) set_ = nullptr;
     decltype(&ca_context_play_full) play_ = nullptr;
     decltype(&ca_strerror) strerror_ = nullptr;

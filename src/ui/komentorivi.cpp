@@ -93,7 +93,7 @@ std::optional<int> lueKomentorivi(int argc, char** argv) {
         jasennin.addOption(valinta);
     }
     const auto virhe = [&](QStringView syy, const QString& mika) {
-        tulosta(stderr, teksti::kVirhe.arg(teksti::kKomento, syy, mika) + u'\n');
+        tulosta(stderr, teksti::kVirhe.arg(syy, mika) + u'\n');
         return 2;
     };
     if (!jasennin.parse(argumentit)) {

@@ -53,7 +53,6 @@ constexpr QStringView kOK = u"OK";
 
 // The command line: the help (the description is the About box's first
 // line) and the one-line errors, "lautari: tuntematon valinta '--x'. ...".
-constexpr QStringView kKomento = u"lautari";
 constexpr QStringView kKaytto = u"Käyttö: lautari [valinnat]";
 constexpr QStringView kValinnat = u"Valinnat:";
 constexpr QStringView kOhjeValinta = u"näyttää tämän ohjeen ja lopettaa";
@@ -62,7 +61,7 @@ constexpr QStringView kPlatformValinta = u"näyttöjärjestelmä: xcb (X11) tai 
 constexpr QStringView kStyleValinta = u"Qt:n ulkoasutyyli, esimerkiksi Fusion";
 constexpr QStringView kGeometriaValinta = u"ikkunan paikka näytöllä, esimerkiksi +100+50";
 constexpr QStringView kQtValinnat = u"Myös Qt-ohjelmien muut yhteiset valinnat käyvät.";
-constexpr QStringView kVirhe = u"%1: %2 '%3'. Katso '%1 --help'.";
+constexpr QStringView kVirhe = u"lautari: %1 '%2'. Katso 'lautari --help'.";
 constexpr QStringView kTuntematon = u"tuntematon valinta", kVirheellinen = u"virheellinen valinta",
                       kYlimaarainen = u"ylimääräinen argumentti";
 constexpr QStringView kEiNayttoa =
