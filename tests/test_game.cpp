@@ -297,6 +297,14 @@ void Game::keyboard() {
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTest::keyClick(w.w.get(), Qt::Key_Escape);
 
+    // A game that ends keeps the focus in the window, off the locked board; the
+    // next game gives it back to its square as it was, here without the mark.
+    w.lay(u"XX.OO....");
+    QTest::mouseClick(&w->ruutu(a3), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->centralWidget());
+    key(Qt::Key_F2);
+    QVERIFY(w->ruutu(a3).hasFocus() && !w->ruutu(a3).showsFocusMark());
+
     // Where no viewer or no opener is found the game shows the rules itself, in
     // one window at a time.
     qputenv("OPENER", "exit 3");

@@ -2,6 +2,7 @@
 #include "forms/accessible.h"
 
 #include "forms/label.h"
+#include "forms/notice.h"
 #include "forms/picturebox.h"
 
 #include <QAccessibleWidget>
@@ -58,9 +59,30 @@ private:
     const Label* label() const { return static_cast<const Label*>(widget()); }
 };
 
+// A line of news: a notification without children, shown in its window.
+class AccessibleNoticeLine : public QAccessibleObject {
+public:
+    explicit AccessibleNoticeLine(NoticeLine* line) : QAccessibleObject(line) {}
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(line()->window());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? line()->objectName() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    NoticeLine* line() const { return static_cast<NoticeLine*>(object()); }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
     if (auto* label = qobject_cast<Label*>(object)) return new AccessibleLabel(label);
+    if (auto* line = qobject_cast<NoticeLine*>(object)) return new AccessibleNoticeLine(line);
     return nullptr;
 }
 

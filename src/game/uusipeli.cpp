@@ -5,7 +5,14 @@
 
 #include <QLabel>
 
+// A locked square cannot hold the focus, so the window keeps it meanwhile:
+// keys such as F2 still work, and screen readers are not sent to a dead square.
+// The square gets it back when the board opens again.
 void Lautari::SammutaNapit() {
+    if (QWidget* fokus = focusWidget(); fokus && fokus->parentWidget() == centralWidget()) {
+        lukittuFokus_ = fokus;
+        centralWidget()->setFocus(Qt::OtherFocusReason);
+    }
     for (Sq s : kRuudut)
         ruutu(s).setEnabled(false);
 }
@@ -13,6 +20,9 @@ void Lautari::SammutaNapit() {
 void Lautari::KaynnistaNapit() {
     for (Sq s : kRuudut)
         ruutu(s).setEnabled(true);
+    if (lukittuFokus_ && focusWidget() == centralWidget())
+        lukittuFokus_->setFocus(Qt::ActiveWindowFocusReason);
+    lukittuFokus_ = nullptr;
 }
 
 void Lautari::TyhjennaNapit() {
@@ -28,6 +38,7 @@ void Lautari::PyyhiViivat() {
 }
 
 void Lautari::UusiPeli() {
+    uutinen(teksti::kUusiPeli.toString());
     PyyhiViivat();
     TyhjennaNapit();
     KaynnistaNapit();

@@ -90,6 +90,10 @@ void Lautari::luoRuudukko(QWidget* client) {
         };
         connect(box, &forms::PictureBox::tagChanged, box, nimea);
         nimea();
+        // A mark placed is news; a mark wiped by a new game is not.
+        connect(box, &forms::PictureBox::tagChanged, this, [this, box] {
+            if (!box->tag().isEmpty()) uutinen(box->accessibleName());
+        });
     }
 
     for (const layout::Segmentti& seg : layout::kSegmentit) {

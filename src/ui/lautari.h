@@ -4,6 +4,7 @@
 #include "forms/beep.h"
 #include "forms/linecontrol.h"
 #include "forms/menuitem.h"
+#include "forms/notice.h"
 #include "forms/picturebox.h"
 #include "forms/pointer.h"
 #include "forms/random.h"
@@ -134,12 +135,19 @@ private:
     static void nosta(QLabel* laskuri);
     void valitseVaikeus(int taso);
     void valitsePelaajat(int maara);
+    void uutinen(const QString& pala);
+    void kerroUutiset();
 
     std::array<forms::PictureBox*, 9> ruudut_{};
     std::array<forms::LineControl, 24> viivat_;
     std::unique_ptr<forms::RandomSource> random_;
     QPointer<frmAbout> about_;
     bool altYksin_ = false; // Alt is down with no other key since
+    // What the event in hand changed, told to screen readers when it is done.
+    forms::Notice ilmoitus_{this};
+    QStringList uutiset_;
+    QString kerrottuTila_;           // the status line as last told
+    QPointer<QWidget> lukittuFokus_; // the square that had the focus when the board locked
 };
 
 // The nine squares' click handlers, in the order a1..c3.

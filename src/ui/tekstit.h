@@ -33,8 +33,9 @@ constexpr QStringView kTasapeli = u"Tasapeli (Ruudukko Täysi)";
 constexpr QStringView kVoitot = u"Voitot", kTasapelit = u"Tasapelit", kHaviot = u"Häviöt";
 constexpr QStringView kAlussa = u"0";
 
-// What a screen reader hears for a free square.
+// What a screen reader hears for a free square, and when a new game starts.
 constexpr QStringView kTyhja = u"tyhjä";
+constexpr QStringView kUusiPeli = u"Uusi peli";
 
 // The About box: the title, then the description, each part on a line of
 // its own; the version follows "Versio ".
