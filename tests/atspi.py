@@ -44,14 +44,9 @@ def main(env, sounds):
           log=None)
     import pyatspi
 
-    def app():
-        return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
-
-    def find(role, name, root=None):
-        return next(n for n in nodes(root or app()) if n.getRoleName() == role and n.name == name)
-
-    def sensitive(node):
-        return node.getState().contains(pyatspi.STATE_SENSITIVE)
+    def find(role, name):
+        app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
+        return pyatspi.findDescendant(app, lambda n: n.getRoleName() == role and n.name == name)
 
     def press(node):
         assert node.queryAction().getName(0) == "Press", (node.name, node.queryAction().getName(0))
@@ -60,13 +55,12 @@ def main(env, sounds):
     expect("the game", "frame", lambda: find("frame", "Lautari -98 ").name, "Lautari -98 ", 30)
     frame = find("frame", "Lautari -98 ")
     squares = [n for n in nodes(frame) if n.getRoleName() == "push button"]
-    expect("the main window", "buttons", lambda: [n.name for n in squares],
-           [f"{r}{c}: tyhjä" for r in "abc" for c in "123"])
-    expect("the main window", "counters",
-           lambda: [n.name for n in nodes(frame) if n.getRoleName() == "label" and ":" in n.name],
+    expect("the main window", "buttons and counters",
+           lambda: [n.name for n in nodes(frame) if n.getRoleName() in ("push button", "label")
+                    and ":" in n.name],
+           [f"{r}{c}: tyhjä" for r in "abc" for c in "123"] +
            [f"{t}, {level}: 0" for t in ("Voitot", "Tasapelit", "Häviöt")
             for level in ("Helppo", "Keskitaso", "Vaikea")])
-    status = find("status bar", "", frame)
 
     # Two players at Keskitaso, pressing the first free square each turn: the
     # crosses win on the diagonal a3-c1, and only then does the game beep.
@@ -77,25 +71,15 @@ def main(env, sounds):
         name = free.name.split(":")[0]
         press(free)
         expect(f"square {name}", "name", lambda: free.name, f"{name}: {mark}")
-    expect("the status bar", "name", lambda: status.name, "Voittaja : Pelaaja 1")
+    expect("the status bar", "name", lambda: find("status bar", "Voittaja : Pelaaja 1").name,
+           "Voittaja : Pelaaja 1")
     # One beep after the other, and no more.
     expect("the sound server", "sounds", lambda: sounds, ["new", "remove"] * 2)
     time.sleep(0.5)
     assert sounds == ["new", "remove"] * 2, sounds
     expect("counter Voitot, Keskitaso", "name",
-           lambda: find("label", "Voitot, Keskitaso: 1", frame).name, "Voitot, Keskitaso: 1")
-    for n in squares:
-        expect(f"square {n.name} of a finished game", "sensitive", lambda: sensitive(n), False)
-    press(find("menu item", "Uusi"))
-    expect("squares a1, c3 and the status bar in a new game", "name, sensitive, name",
-           lambda: (squares[0].name, sensitive(squares[8]), status.name),
-           ("a1: tyhjä", True, "Vuoro : Pelaaja 1"))
-
-    press(find("menu item", "Tietoja"))
-    expect("the About box", "title", lambda: find("dialog", "Tietoja").name, "Tietoja")
-    press(find("push button", "OK", find("dialog", "Tietoja")))
-    expect("the About box", "open after OK",
-           lambda: any(n.getRoleName() == "dialog" for n in app()), False)
+           lambda: find("label", "Voitot, Keskitaso: 1").name, "Voitot, Keskitaso: 1")
+    assert not any(n.getState().contains(pyatspi.STATE_SENSITIVE) for n in squares)
     print("1 passed, 0 failed")
 
 
