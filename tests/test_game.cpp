@@ -229,7 +229,7 @@ void Game::aboutBoxAndQuit() {
             QTest::mouseMove(box->windowHandle(), box->lblDescription->mapTo(box, link = {x, y}));
     QTest::mouseClick(box->lblDescription, Qt::LeftButton, {}, link);
     QTRY_COMPARE(opened().size(), 1);
-    QVERIFY2(opened()[0].endsWith(u"/assets/readme.txt") && QFileInfo(opened()[0]).isFile(),
+    QVERIFY2(opened()[0].endsWith(u"/share/games/lautari/readme.txt") && QFileInfo(opened()[0]).isFile(),
              qPrintable(opened()[0]));
     w->MnuLopeta->click();
     QVERIFY(!w->isVisible());

@@ -49,13 +49,9 @@ void naytaOhje(QWidget* ikkuna) {
 } // namespace
 
 QString ohjeenPolku() {
-    for (const QString& polku :
-         {QCoreApplication::applicationDirPath() + QStringLiteral("/" LAUTARI_DATA_FROM_BIN),
-          QStringLiteral(LAUTARI_SOURCE_ASSETS)}) {
-        const QFileInfo ohje(polku + QStringLiteral("/readme.txt"));
-        if (ohje.isFile()) return ohje.absoluteFilePath();
-    }
-    return QString();
+    const QFileInfo ohje(QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/" LAUTARI_DATA_FROM_BIN "/readme.txt"));
+    return ohje.isFile() ? ohje.absoluteFilePath() : QString();
 }
 
 // xdg-open, as Qt itself would use, but watched: it fails with a status of

@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// The Finnish rules, readme.txt: the installed copy when the program runs
-// installed, else the source tree's; empty when neither is there.
+// The Finnish rules, readme.txt, in the game's data folder beside the
+// program, installed or in a build; empty when it is not there.
 QString ohjeenPolku();
 
 // Opens the rules with the desktop's default viewer. Where that cannot be
