@@ -229,7 +229,8 @@ void Game::aboutBoxAndQuit() {
             QTest::mouseMove(box->windowHandle(), box->lblDescription->mapTo(box, link = {x, y}));
     QTest::mouseClick(box->lblDescription, Qt::LeftButton, {}, link);
     QTRY_COMPARE(opened().size(), 1);
-    QVERIFY2(opened()[0].endsWith(u"/share/games/lautari/readme.txt") && QFileInfo(opened()[0]).isFile(),
+    QVERIFY2(opened()[0].endsWith(u"/share/games/lautari/readme.txt") &&
+                 QFileInfo(opened()[0]).isFile(),
              qPrintable(opened()[0]));
     w->MnuLopeta->click();
     QVERIFY(!w->isVisible());
@@ -248,7 +249,7 @@ struct NoAltStyle : QProxyStyle {
 // Tab and the arrows move between the squares, Space and Enter place the
 // mark, F2 starts a new game, F1 opens the rules, F10 and Alt alone open the
 // menu bar whatever the style; the focus mark shows only where the keyboard
-// brought the focus.
+// or a screen reader brought the focus.
 void Game::keyboard() {
     NoAltStyle noAlt;
     Window w;
@@ -291,11 +292,32 @@ void Game::keyboard() {
     // The focus comes back from the menu bar, still without the mark.
     QTRY_VERIFY(!w->menuBar()->activeAction() && w->ruutu(c3).hasFocus());
     QVERIFY(!w->ruutu(c3).showsFocusMark());
-    QTest::keyPress(w.w.get(), Qt::Key_Alt);
-    QTest::keyRelease(w.w.get(), Qt::Key_Alt);
-    QCOMPARE(w->menuBar()->activeAction(), w->menuBar()->actions().first());
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    QTest::keyClick(w.w.get(), Qt::Key_Escape);
+    // Alt alone opens the menu bar; Alt held with another key does not.
+    for (Qt::Key other : {Qt::Key_unknown, Qt::Key_F4, Qt::Key_Tab}) {
+        QTest::keyPress(w.w.get(), Qt::Key_Alt);
+        if (other != Qt::Key_unknown) QTest::keyClick(w.w.get(), other, Qt::AltModifier);
+        QTest::keyRelease(w.w.get(), Qt::Key_Alt);
+        QCOMPARE(w->menuBar()->activeAction() != nullptr, other == Qt::Key_unknown);
+        if (QWidget* menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::keyClick(w.w.get(), Qt::Key_Escape);
+    }
+    // The mark shows for the ways of the keyboard and a screen reader's, not
+    // for the mouse's; where the focus only comes back, it stays as it was.
+    const std::pair<Qt::FocusReason, int> ways[] = {
+        {Qt::TabFocusReason, 1},           {Qt::BacktabFocusReason, 1},
+        {Qt::ShortcutFocusReason, 1},      {Qt::OtherFocusReason, 1},
+        {Qt::MouseFocusReason, 0},         {Qt::PopupFocusReason, -1},
+        {Qt::ActiveWindowFocusReason, -1}, {Qt::MenuBarFocusReason, -1}};
+    for (bool before : {false, true})
+        for (auto [reason, mark] : ways) {
+            w->ruutu(a1).setFocus(Qt::MouseFocusReason);
+            w->ruutu(b2).setFocus(before ? Qt::TabFocusReason : Qt::MouseFocusReason);
+            w->ruutu(a1).setFocus(Qt::MouseFocusReason);
+            w->ruutu(b2).setFocus(reason);
+            QVERIFY2(w->ruutu(b2).showsFocusMark() == (mark < 0 ? before : mark == 1),
+                     qPrintable(QString::number(reason)));
+        }
 
     // A game that ends keeps the focus in the window, off the locked board; the
     // next game gives it back to its square as it was, here without the mark.
