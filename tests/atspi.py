@@ -15,13 +15,6 @@ from session import desktop, expect, start
 game = sys.argv[1]
 
 
-def nodes(root):
-    for child in root:
-        if child is not None:
-            yield child
-            yield from nodes(child)
-
-
 # Weston and PulseAudio, with every sound the server starts and ends in `sounds`.
 def weston(env, sounds):
     run = env["XDG_RUNTIME_DIR"]
@@ -52,12 +45,12 @@ def main(env, sounds):
         assert node.queryAction().getName(0) == "Press", (node.name, node.queryAction().getName(0))
         node.queryAction().doAction(0)
 
-    expect("the game", "frame", lambda: find("frame", "Lautari -98 ").name, "Lautari -98 ", 30)
+    expect("the game", "frame", lambda: bool(find("frame", "Lautari -98 ")), True, 30)
     frame = find("frame", "Lautari -98 ")
-    squares = [n for n in nodes(frame) if n.getRoleName() == "push button"]
+    named = lambda roles: pyatspi.findAllDescendants(frame, lambda n: n.getRoleName() in roles)
+    squares = named(["push button"])
     expect("the main window", "buttons and counters",
-           lambda: [n.name for n in nodes(frame) if n.getRoleName() in ("push button", "label")
-                    and ":" in n.name],
+           lambda: [n.name for n in named(["push button", "label"]) if ":" in n.name],
            [f"{r}{c}: tyhjä" for r in "abc" for c in "123"] +
            [f"{t}, {level}: 0" for t in ("Voitot", "Tasapelit", "Häviöt")
             for level in ("Helppo", "Keskitaso", "Vaikea")])
@@ -71,15 +64,12 @@ def main(env, sounds):
         name = free.name.split(":")[0]
         press(free)
         expect(f"square {name}", "name", lambda: free.name, f"{name}: {mark}")
-    expect("the status bar", "name", lambda: find("status bar", "Voittaja : Pelaaja 1").name,
-           "Voittaja : Pelaaja 1")
     # One beep after the other, and no more.
     expect("the sound server", "sounds", lambda: sounds, ["new", "remove"] * 2)
     time.sleep(0.5)
     assert sounds == ["new", "remove"] * 2, sounds
     expect("counter Voitot, Keskitaso", "name",
            lambda: find("label", "Voitot, Keskitaso: 1").name, "Voitot, Keskitaso: 1")
-    assert not any(n.getState().contains(pyatspi.STATE_SENSITIVE) for n in squares)
     # Quit as a person quits, so that the sanitizers see what the game leaves behind.
     press(find("menu item", "Lopeta"))
     assert process.wait(30) == 0, process.returncode

@@ -28,13 +28,6 @@ QString Window::lines() const {
     return out.join(u' ');
 }
 
-QString Window::counters() const {
-    QStringList out;
-    for (const auto* table : {&w->Voitot, &w->Tp, &w->Haviot})
-        out << (*table)[0]->text() + (*table)[1]->text() + (*table)[2]->text();
-    return out.join(u' ');
-}
-
 int Window::finishedGames() const {
     int n = 0;
     for (const auto* table : {&w->Voitot, &w->Tp, &w->Haviot})

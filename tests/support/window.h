@@ -22,8 +22,6 @@ struct Window {
 
     // The visible segments as line numbers, "1 4" for lines 1 and 4.
     QString lines() const;
-    // The nine counters as "Voitot Tp Haviot", each "Helppo Keskitaso Vaikea": "010 000 000".
-    QString counters() const;
     int finishedGames() const;
 
     std::unique_ptr<Lautari> w;
