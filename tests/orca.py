@@ -44,11 +44,10 @@ def listen(env):
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running", lambda: any(a and a.name == "orca"
-                                          for a in pyatspi.Registry.getDesktop(0)), True, 30)
+                                          for a in pyatspi.Registry.getDesktop(0)), True, 60)
     process = start([game], dict(env, QT_QPA_PLATFORM="xcb"), log=None)
-    window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Lautari -98 $"], check=True,
-                            capture_output=True, text=True, timeout=30).stdout.split()[0]
-    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^Lautari -98 $", "windowactivate",
+                    "--sync"], check=True, timeout=30)
     time.sleep(1)
 
     marks = []  # when each line of keys began

@@ -81,36 +81,18 @@ void Game::manyGames() {
         }
 }
 
-// Every text a window shows, in the order its controls were made: the
-// caption, the labels, the buttons, the menus and their items.
-static QString shownTexts(QWidget* window) {
-    QStringList out{window->windowTitle()};
-    for (QObject* o : window->findChildren<QObject*>()) {
-        if (auto* label = qobject_cast<QLabel*>(o))
-            out << (label->textFormat() == Qt::RichText ? label->accessibleName() : label->text());
-        else if (auto* button = qobject_cast<QPushButton*>(o))
-            out << button->text();
-        else if (auto* action = qobject_cast<QAction*>(o); action && !action->text().isEmpty())
-            out << action->text();
-    }
-    return out.join(u'|');
-}
-
+// The captions and the menus' texts, in the order they were made (the
+// pictures show every other text).
 void Game::fixedSizeFocusOrderAndTexts() {
     Window w;
-    QCOMPARE(
-        shownTexts(w.w.get()),
-        QString::fromUtf8("Lautari -98 |Voitot|%1|Tasapelit|%1|Häviöt|%1||Tiedosto|Uusi|Tietoja|"
-                          "Lopeta|VaikeusTaso|Helppo|Keskitaso|Vaikea|Pelaajia|1 Pelaaja|"
-                          "2 Pelaajaa|Aloittaja|Pelaaja|Tietokone")
-            .arg(u"Helppo|0|Keskitaso|0|Vaikea|0"));
+    QStringList texts{w->windowTitle()};
+    for (const QAction* action : w->findChildren<QAction*>())
+        if (!action->text().isEmpty()) texts << action->text();
     w->MnuTietoja->click();
-    QCOMPARE(
-        shownTexts(w->about()),
-        QString::fromUtf8("Tietoja|OK|Lautari -98\nTekijä : Lautari-tiimi|Versio " LAUTARI_VERSION
-                          "|Ristinollaa tietokonetta vastaan kolmella vaikeustasolla tai "
-                          "kaksin. Kolme merkkiä riviin voittaa.\nIlmoitathan jos löydät "
-                          "pelistä bugeja\nLisätietoja ja ohjeet:   Katso readme.txt| "));
+    QCOMPARE((texts << w->about()->windowTitle()).join(u'|'),
+             QString::fromUtf8("Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo|"
+                               "Keskitaso|Vaikea|Pelaajia|1 Pelaaja|2 Pelaajaa|Aloittaja|Pelaaja|"
+                               "Tietokone|Tietoja"));
     const QSize size = w->size();
     w->resize(800, 600);
     w->showMaximized();
