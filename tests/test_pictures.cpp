@@ -112,9 +112,7 @@ void Pictures::window() {
     made.save(out + QStringLiteral(".png"));
     diff.save(out + QStringLiteral("-diff.png"));
     QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ from %3; see %4.png and %4-diff.png")
-                         .arg(name)
-                         .arg(differing)
-                         .arg(reference, out)));
+                         .arg(name, QString::number(differing), reference, out)));
 }
 
 QTEST_MAIN(Pictures)
