@@ -6,7 +6,7 @@
 # once Orca has ended; the news after each line of keys is checked, and that
 # it comes last, after what the keys themselves make Orca say.
 #   orca.py GAME
-import datetime, os, re, subprocess, sys, time
+import datetime, fcntl, os, re, subprocess, sys, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, start
@@ -43,8 +43,8 @@ def listen(env):
     orca = start(["orca", "--debug-file", log, "-u", env["HOME"] + "/orca"], env)
     os.environ.update(env)
     import pyatspi
-    expect("Orca", "running", lambda: any(a and a.name == "orca"
-                                          for a in pyatspi.Registry.getDesktop(0)), True, 60)
+    expect("Orca, which will not start beside another of this user,", "running",
+           lambda: any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)), True, 60)
     process = start([game], dict(env, QT_QPA_PLATFORM="xcb"), log=None)
     subprocess.run(["xdotool", "search", "--sync", "--name", "^Lautari -98 $", "windowactivate",
                     "--sync"], check=True, timeout=30)
@@ -75,7 +75,10 @@ def listen(env):
             for start, end in zip(marks, marks[1:])]
 
 
-with desktop() as env:
+# Orca will not start beside another Orca of the same user, so test runs on
+# one machine take turns.
+with open("/tmp/lautari-orca-test.lock", "w") as turn, desktop() as env:
+    fcntl.flock(turn, fcntl.LOCK_EX)
     for (keys, news), words in zip(SCRIPT, listen(env)):
         heard = [w for w in words if w.startswith("notification ")]
         assert heard == ["notification " + n for n in news] and words[len(words) - len(heard):] \

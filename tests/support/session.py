@@ -41,8 +41,7 @@ def expect(node, prop, get, want, timeout=10):
 @contextmanager
 def desktop(wayland=None):
     ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
-    run = tempfile.mkdtemp()
-    env = dict(os.environ, XDG_RUNTIME_DIR=run, HOME=run)
+    env = dict(os.environ, XDG_RUNTIME_DIR=(run := tempfile.mkdtemp()), HOME=run)
     try:
         if wayland:
             wayland(env)
