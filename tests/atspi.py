@@ -7,31 +7,24 @@
 # receive its beeps: none while the game goes on, two for the win. (What a
 # screen reader says on X11 is the business of orca.py.)
 #   atspi.py GAME
-import os, subprocess, sys, threading, time
+import os, sys, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
-from session import desktop, expect, start
+from session import desktop, expect, sound_server, start
 
 game = sys.argv[1]
 
 
-# Weston and PulseAudio, with every sound the server starts and ends in `sounds`.
-def weston(env, sounds):
-    run = env["XDG_RUNTIME_DIR"]
+def weston(env):
     env["WAYLAND_DISPLAY"] = "wayland-lautari"
     start(["weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
            "--socket=wayland-lautari"], env)
-    start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-           "--load=module-native-protocol-unix", "--load=module-null-sink"], env)
-    expect("Weston and PulseAudio", "sockets", lambda: os.path.exists(f"{run}/wayland-lautari")
-           and os.path.exists(f"{run}/pulse/native"), True)
-    played = start(["pactl", "subscribe"], env, out=subprocess.PIPE).stdout
-    threading.Thread(daemon=True, target=lambda: [  # "new" and "remove" of each sound
-        sounds.append(line.split("'")[1]) for line in played
-        if "on sink-input" in line and "'change'" not in line]).start()
+    expect("Weston", "socket",
+           lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/wayland-lautari"), True)
 
 
-def main(env, sounds):
+def main(env):
+    sounds = sound_server(env)
     os.environ.update(env)
     process = start([game], dict(env, QT_QPA_PLATFORM="wayland",
                                  QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=None)
@@ -76,6 +69,5 @@ def main(env, sounds):
     print("1 passed, 0 failed")
 
 
-sounds = []
-with desktop(wayland=lambda env: weston(env, sounds)) as env:
-    main(env, sounds)
+with desktop(wayland=weston) as env:
+    main(env)

@@ -9,7 +9,7 @@
 import datetime, fcntl, os, re, subprocess, sys, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
-from session import desktop, expect, start
+from session import desktop, expect, sound_server, start
 
 game = sys.argv[1]
 DELAY = float(os.environ.get("LAUTARI_KEY_DELAY", "0.6"))  # seconds for Orca to answer a key
@@ -39,18 +39,27 @@ SCRIPT = [
 
 def listen(env):
     log = env["HOME"] + "/orca.log"
+    sounds = sound_server(env)
     start(["mutter", "--x11", "--replace", "--sm-disable"], env)
-    orca = start(["orca", "--debug-file", log, "-u", env["HOME"] + "/orca"], env)
+    # Orca's speech stays off the sound server, which is the bell's: the window
+    # manager sounds the X server's bell there.
+    orca = start(["orca", "--debug-file", log, "-u", env["HOME"] + "/orca"],
+                 dict(env, PULSE_SERVER="/nowhere"))
     os.environ.update(env)
     import pyatspi
     expect("Orca, which will not start beside another of this user,", "running",
            lambda: any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)), True, 60)
     process = start([game], dict(env, QT_QPA_PLATFORM="xcb"), log=None)
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^Lautari -98 $", "windowactivate",
-                    "--sync"], check=True, timeout=30)
+    read = lambda *cmd: subprocess.run(cmd, capture_output=True, text=True, timeout=30).stdout
+    window = read("xdotool", "search", "--sync", "--name", "^Lautari -98 $").split()[0]
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
+    # The window opens where it always has, its frame's corner at (100, 74).
+    inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
+    frame = re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+    assert [int(inner[0]) - int(frame[0]), int(inner[1]) - int(frame[2])] == [100, 74], inner
     time.sleep(1)
 
-    marks = []  # when each line of keys began
+    marks, bells = [], []  # when each line of keys began; the sounds by its end
     for keys, _ in SCRIPT:
         marks.append(datetime.datetime.now().time())
         if keys.startswith("click"):
@@ -63,6 +72,7 @@ def listen(env):
                 subprocess.run(["xdotool", "key", "--delay", "40", *k.split()], check=True)
                 time.sleep(DELAY)
         time.sleep(DELAY)
+        bells.append(sounds.count("new"))
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     orca.terminate()
     orca.wait(10)
@@ -72,14 +82,18 @@ def listen(env):
             re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M)]
     marks.append(datetime.time.max)
     return [[words for when, words in said if start <= when < end]
-            for start, end in zip(marks, marks[1:])]
+            for start, end in zip(marks, marks[1:])], bells
 
 
 # Orca will not start beside another Orca of the same user, so test runs on
 # one machine take turns.
-with open("/tmp/lautari-orca-test.lock", "w") as turn, desktop() as env:
+with open(f"/tmp/lautari-orca-test-{os.getuid()}.lock", "w") as turn, desktop() as env:
     fcntl.flock(turn, fcntl.LOCK_EX)
-    for (keys, news), words in zip(SCRIPT, listen(env)):
+    heard_by_line, bells = listen(env)
+    # The draw and the win ring the X server's bell, which the window manager sounds.
+    assert [keys for (keys, _), before, after in zip(SCRIPT, [0] + bells, bells)
+            if after > before] == ["Up Right Right space", "Up Right space"], bells
+    for (keys, news), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
         assert heard == ["notification " + n for n in news] and words[len(words) - len(heard):] \
             == heard and not any("grayed" in w for w in words), (keys, words)

@@ -3,7 +3,7 @@
 # and the AT-SPI bus. Every process it starts is stopped again by its process
 # group when the test ends, whatever happens; orphans of the buses come to
 # this process, which reaps them with the rest.
-import ctypes, os, signal, subprocess, tempfile, time
+import ctypes, os, signal, subprocess, tempfile, threading, time
 from contextlib import contextmanager, suppress
 
 procs = []
@@ -33,6 +33,20 @@ def expect(node, prop, get, want, timeout=10):
         if time.monotonic() > deadline:
             raise AssertionError(f"{node}: {prop} is {got!r}, expected {want!r}")
         time.sleep(0.05)
+
+
+# A private PulseAudio with a null sink; returns the list that gathers each
+# sound's "new" and "remove" as the server reports them.
+def sound_server(env):
+    start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+           "--load=module-native-protocol-unix", "--load=module-null-sink"], env)
+    expect("PulseAudio", "socket",
+           lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
+    sounds, played = [], start(["pactl", "subscribe"], env, out=subprocess.PIPE).stdout
+    threading.Thread(daemon=True, target=lambda: [
+        sounds.append(line.split("'")[1]) for line in played
+        if "on sink-input" in line and "'change'" not in line]).start()
+    return sounds
 
 
 # Yields the environment of a fresh session: an Xvfb (with -noreset, as a server
