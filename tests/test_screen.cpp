@@ -4,6 +4,7 @@
 // after each move, a screen reader's focus and a new game. Then, under a
 // window manager (mutter), the About box and the rules window come to the
 // front when they are asked for again, as the window manager decides it.
+// First, with Qt's AT-SPI bridge active, the lines of news for a screen reader.
 #include "support/window.h"
 #include "ui/ohje.h"
 
@@ -16,6 +17,7 @@
 class OnScreen : public QObject {
     Q_OBJECT
 private slots:
+    void newsOutlivesSevenMore();
     void screenAndWindows();
 };
 
@@ -70,6 +72,35 @@ void OnScreen::screenAndWindows() {
     QTRY_COMPARE(QGuiApplication::focusWindow(), rules->windowHandle());
     mutter.terminate();
     mutter.waitForFinished();
+}
+
+// Each line of news for a screen reader is an object of its own, named by its
+// words, and outlives the next seven: a reader that is behind still reads the
+// line it was told of.
+void OnScreen::newsOutlivesSevenMore() {
+    static QList<QPointer<QObject>> lines;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+        if (e->type() == QAccessible::ObjectShow) lines << e->object();
+    });
+    // The session bus starts the AT-SPI bus when asked for it; Qt's bridge, once
+    // it has found it, is active.
+    QProcess::execute(QStringLiteral("dbus-send"),
+                      {QStringLiteral("--session"), QStringLiteral("--dest=org.a11y.Bus"),
+                       QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus.GetAddress")});
+    QTRY_VERIFY(QAccessible::isActive());
+    Window w;
+    w->Mnu2Pelaajaa->click();
+    QCoreApplication::processEvents();
+    lines.clear();
+    const Sq moves[] = {a1, b1, a2, b2, b3, a3, c1, c2, c3};
+    for (Sq s : moves) {
+        w.click({s});
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(lines.size(), 9);
+    QVERIFY(!lines[0]);
+    for (int k = 1; k < 9; ++k)
+        QVERIFY(lines[k] && lines[k]->objectName().startsWith(w->ruutu(moves[k]).objectName()));
 }
 
 QTEST_MAIN(OnScreen)
