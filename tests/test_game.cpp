@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game as a person plays it: many games with the referee's checks after
-// every step; the window's size, focus order and texts; the About box; the
-// keyboard and the mouse. (Scripted sessions end in test_pictures.)
+// The game as a person plays it: the window's size, focus order and texts;
+// the About box; the keyboard and the mouse. (Scripted sessions end in
+// test_pictures, every game against each level is played out by the
+// strength test.)
 #include "support/referee.h"
 
 #include <QAccessible>
@@ -17,13 +18,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <random>
 
 class Game : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void manyGames();
     void fixedSizeFocusOrderAndTexts();
     void aboutBoxAndQuit();
     void keyboard();
@@ -49,36 +48,6 @@ QStringList Game::opened() const {
     QFile log(desktop.filePath(QStringLiteral("bin/xdg-open.log")));
     log.open(QIODevice::ReadOnly);
     return QString::fromLocal8Bit(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
-
-// Thousands of seeded one-player games at each level and with each starter,
-// the referee's checks after every click (fewer where every instruction is
-// slow, as under valgrind).
-void Game::manyGames() {
-    const int fewer = qEnvironmentVariableIntValue("LAUTARI_GAMES");
-    const int games = fewer > 0 ? fewer : 5000;
-    for (const QString& level : kEvents.mid(10, 3))         // H K V
-        for (const QString& starter : kEvents.mid(15, 2)) { // P T
-            Window w(false);
-            Referee referee(w);
-            QCOMPARE(referee.apply(level) + referee.apply(starter), QString());
-            std::mt19937 person(level[0].unicode() * 10u + starter[0].unicode());
-            for (int game = 0; game < games; ++game) {
-                QCOMPARE(referee.apply(QStringLiteral("N")), QString());
-                for (int clicks = 0; w->PelinTila == kKaynnissa; ++clicks) {
-                    QVERIFY2(clicks < 100, "the game does not end");
-                    // Mostly a free square, now and then any square at all.
-                    QList<int> choices;
-                    const QString board = w.board();
-                    for (int s = 0; s < 9; ++s)
-                        if (board[s] == u'.' || person() % 8 == 0) choices << s;
-                    const QString broke =
-                        referee.apply(kEvents[choices[person() % choices.size()]]);
-                    QVERIFY2(broke.isEmpty(), qPrintable(broke));
-                }
-            }
-            QCOMPARE(referee.gamesEnded(), games);
-        }
 }
 
 // The captions and the menus' texts, in the order they were made (the
@@ -115,10 +84,6 @@ void Game::aboutBoxAndQuit() {
     QVERIFY(box->isVisible() && !box->isModal() && box->focusWidget() == box->cmdOK);
     w.click({b2});
     QCOMPARE(w->ruutu(b2).tag(), u"Risti");
-    w->activateWindow(); // "Tietoja" brings the open box back to the front
-    QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
-    w->MnuTietoja->click();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), box->windowHandle());
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
         key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box.data(), key);
         QTRY_VERIFY(!box);
