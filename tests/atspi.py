@@ -42,6 +42,9 @@ def main(env):
     frame = find("frame", "Lautari -98 ")
     named = lambda roles: pyatspi.findAllDescendants(frame, lambda n: n.getRoleName() in roles)
     squares = named(["push button"])
+    # Like any button, a square controls the window that it is in.
+    relations = [(r.getRelationType(), r.getTarget(0).name) for r in squares[0].getRelationSet()]
+    assert relations == [(pyatspi.RELATION_CONTROLLER_FOR, "Lautari -98 ")], relations
     expect("the main window", "buttons and counters",
            lambda: [n.name for n in named(["push button", "label"]) if ":" in n.name],
            [f"{r}{c}: tyhjä" for r in "abc" for c in "123"] +
