@@ -72,7 +72,7 @@ def listen(env):
                 subprocess.run(["xdotool", "key", "--delay", "40", *k.split()], check=True)
                 time.sleep(DELAY)
         time.sleep(DELAY)
-        bells.append(sounds.count("new"))
+        bells.append(len(sounds) - sounds.count("end"))
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     orca.terminate()
     orca.wait(10)

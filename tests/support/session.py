@@ -3,7 +3,7 @@
 # and the AT-SPI bus. Every process it starts is stopped again by its process
 # group when the test ends, whatever happens; orphans of the buses come to
 # this process, which reaps them with the rest.
-import ctypes, os, signal, subprocess, tempfile, threading, time
+import ctypes, os, re, signal, subprocess, tempfile, threading, time
 from contextlib import contextmanager, suppress
 
 procs = []
@@ -35,17 +35,25 @@ def expect(node, prop, get, want, timeout=10):
         time.sleep(0.05)
 
 
-# A private PulseAudio with a null sink; returns the list that gathers each
-# sound's "new" and "remove" as the server reports them.
+# A private PulseAudio with a null sink; returns the list that gathers, as the
+# server logs them, each sound's properties as it starts and "end" as it ends.
 def sound_server(env):
-    start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-           "--load=module-native-protocol-unix", "--load=module-null-sink"], env)
+    log = start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                 "--load=module-native-protocol-unix", "--load=module-null-sink",
+                 "--log-level=info", "--log-target=stderr"], env, log=subprocess.PIPE).stderr
     expect("PulseAudio", "socket",
            lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
-    sounds, played = [], start(["pactl", "subscribe"], env, out=subprocess.PIPE).stdout
-    threading.Thread(daemon=True, target=lambda: [
-        sounds.append(line.split("'")[1]) for line in played
-        if "on sink-input" in line and "'change'" not in line]).start()
+    sounds = []
+
+    def listen():
+        for line in log:
+            if "sink-input.c: Created input" in line:
+                sounds.append({})
+            elif m := re.search(r'sink-input.c: +(\S+) = "(.*)"', line):
+                sounds[-1][m[1]] = m[2]
+            elif "sink-input.c: Freeing input" in line:
+                sounds.append("end")
+    threading.Thread(daemon=True, target=listen).start()
     return sounds
 
 
