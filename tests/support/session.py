@@ -47,12 +47,11 @@ def sound_server(env):
 
     def listen():
         for line in log:
-            if "sink-input.c: Created input" in line:
-                sounds.append({})
-            elif m := re.search(r'sink-input.c: +(\S+) = "(.*)"', line):
-                sounds[-1][m[1]] = m[2]
-            elif "sink-input.c: Freeing input" in line:
-                sounds.append("end")
+            if m := re.search(r'input.c: +(Created|Freeing) input|input.c: +(\S+) = "(.*)"', line):
+                if m[2]:
+                    sounds[-1][m[2]] = m[3]
+                else:
+                    sounds.append({} if m[1] == "Created" else "end")
     threading.Thread(daemon=True, target=listen).start()
     return sounds
 
