@@ -224,11 +224,14 @@ void Game::whatCountsAsAClick() {
     QCOMPARE(w.board(), u".........");
     QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(w.board(), u"X........");
-    w->SammutaNapit(); // a locked square refuses a screen reader's press too
-    QAccessible::queryAccessibleInterface(&w->ruutu(b2))
+    w->Vaikeus = 4; // a level other than 1 to 3 counts no result
+    w.click({b1, a2, b2, a3});
+    QCOMPARE(w.finishedGames(), 0);
+    // The board the win locked refuses a screen reader's press too.
+    QAccessible::queryAccessibleInterface(&w->ruutu(c3))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(w.board(), u"X........");
+    QCOMPARE(w.board(), u"XXXOO....");
 }
 
 QTEST_MAIN(Game)

@@ -86,7 +86,8 @@ void OnScreen::newsOutlivesSevenMore() {
     // it has found it, is active.
     QProcess::execute(QStringLiteral("dbus-send"),
                       QStringLiteral("--session --dest=org.a11y.Bus /org/a11y/bus "
-                                     "org.a11y.Bus.GetAddress").split(u' '));
+                                     "org.a11y.Bus.GetAddress")
+                          .split(u' '));
     QTRY_VERIFY(QAccessible::isActive());
     Window w;
     w->Mnu2Pelaajaa->click();

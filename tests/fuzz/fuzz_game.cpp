@@ -1,33 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Coverage-guided fuzzing of the real window: the input becomes a sequence of
-// clicks and menu commands, and the values the random source returns. After
-// every event the referee checks what must always hold.
+// Coverage-guided fuzzing of the real window: each byte of the input names a
+// click or a menu command; the computer's random values are the input read
+// backwards, then the scripted source's fixed sequence. After every event the
+// referee checks what must always hold.
 #include "support/referee.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <fuzzer/FuzzedDataProvider.h>
-
-namespace {
-
-// Random values from the input; once it runs out, the squares in turn, so
-// that a random move always finds a free square in the end.
-class InputRandom final : public forms::RandomSource {
-public:
-    explicit InputRandom(FuzzedDataProvider& input) : input_(input) {}
-    void reseedFromClock() override {}
-    float next() override {
-        if (input_.remaining_bytes() > 0) return input_.ConsumeIntegral<std::uint8_t>() / 256.0f;
-        return (float(cycle_++ % 9) + 0.5f) / 9.0f;
-    }
-
-private:
-    FuzzedDataProvider& input_;
-    unsigned cycle_ = 0;
-};
-
-} // namespace
 
 // The application lives as long as the process: destroyed by exit(), it
 // would outlive Qt's own globals.
@@ -39,11 +19,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzedDataProvider input(data, size);
-    Window w(std::make_unique<InputRandom>(input), false);
+    Window w(false);
+    for (std::size_t i = size; i > 0; --i)
+        w.random->script.push_back(float(data[i - 1]) / 256.0f);
     Referee referee(w);
-    while (input.remaining_bytes() > 0) {
-        const QString& event = kEvents[input.ConsumeIntegralInRange<int>(0, 18)];
+    for (std::size_t i = 0; i < size; ++i) {
+        const QString& event = kEvents[data[i] % kEvents.size()];
         const QString broke = referee.apply(event);
         if (!broke.isEmpty()) {
             std::fprintf(stderr, "invariant broken after %s: %s\n", qPrintable(event),
