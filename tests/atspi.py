@@ -76,9 +76,9 @@ def main(env):
         for square in squares[:7]:
             press(square)
     def quiet():  # nothing starts or ends for three seconds
-        heard = len(sounds)
+        before = len(sounds)
         time.sleep(3)
-        return len(sounds) == heard and sounds[-1] == "end"
+        return len(sounds) == before and sounds[-1] == "end"
     expect("the sound server", "quiet after the burst", quiet, True, 40)
     assert 10 <= len(sounds) // 2 <= 12, len(sounds) // 2
     # Quit as a person quits, so that the sanitizers see what the game leaves behind.

@@ -17,8 +17,8 @@
 class OnScreen : public QObject {
     Q_OBJECT
 private slots:
-    void newsOutlivesSevenMore();
-    void screenAndWindows();
+    void newsOutlivesSevenMore(); // first: it calls dbus-send, and the next
+    void screenAndWindows();      // takes the desktop's opener off the PATH
 };
 
 // Whether the screen shows what `w` draws, once the X server has had a moment.
