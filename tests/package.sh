@@ -6,7 +6,9 @@
 # Checked as Debian checks them: lintian on the .changes without an
 # error or a warning (its warnings include man's about the man page), no
 # build folder in the package, a valid desktop entry and metainfo. Then the package's own command
-# line test runs on the program unpacked into a scratch root.
+# line test runs on the program unpacked into a scratch root. Last, the
+# upstream tarball alone, without debian/, unpacked into a folder without a
+# version, is built and passes its display-free tests.
 #   package.sh SOURCE APP-ID
 set -euo pipefail
 id=$2
@@ -20,7 +22,7 @@ DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >../build.log 2>
     { tail -30 ../build.log; exit 1; }
 cd ..
 tags=$(lintian --fail-on error,warning ./*.changes 2>&1) || { echo "lintian: $tags"; exit 1; }
-deb=$(echo lautari_*_amd64.deb)
+deb=$(echo lautari_*_"$(dpkg-architecture -qDEB_HOST_ARCH)".deb)
 if dpkg-deb --fsys-tarfile "$deb" | LC_ALL=C grep -aqF "$scratch"; then
     echo "the build folder is in the package"; exit 1
 fi
@@ -36,3 +38,11 @@ desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 "$tree/tests/cli.sh" root/usr/games/lautari "$(cd "$tree" && dpkg-parsechangelog -SVersion | cut -d- -f1)"
 echo "package ok: $deb"
+
+mkdir "$scratch/tar ball"
+tar -xzf lautari_*.orig.tar.gz -C "$scratch/tar ball" --strip-components=1
+cd "$scratch/tar ball"
+[[ ! -e debian ]] || { echo "debian/ is in the upstream tarball"; exit 1; }
+{ cmake -S . -B "build dir" -DLAUTARI_SYSTEM_TESTS=OFF && cmake --build "build dir" -j"$(nproc)" &&
+    ctest --test-dir "build dir"; } >build.log 2>&1 || { tail -30 build.log; exit 1; }
+tail -3 build.log

@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 
 class Pictures : public QObject {
@@ -89,24 +91,47 @@ void Pictures::window() {
         QTRY_VERIFY((shown = w->findChild<QDialog*>(QStringLiteral("Ohje"))));
     }
     QVERIFY(QTest::qWaitForWindowExposed(shown));
-    const QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     const QString reference = QStringLiteral(LAUTARI_PICTURES "/%1.png").arg(name);
     if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write") {
         QVERIFY(made.save(reference));
         return;
     }
-    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    // A scroll bar is drawn by the style of the Qt release in hand.
+    for (const QScrollBar* bar : shown->findChildren<QScrollBar*>())
+        if (bar->isVisible())
+            for (QImage* picture : {&made, &expected})
+                QPainter(picture).fillRect(QRect(bar->mapTo(shown, QPoint()), bar->size()),
+                                           Qt::gray);
     if (made == expected) return;
+    // Two releases' rasterisers may disagree on a lone pixel at a letter's
+    // edge: it then takes a colour found around it in the reference, and no
+    // neighbour differs. Such a pixel is not counted; any change in what the
+    // window shows differs in runs and blocks of pixels.
+    const auto differs = [&](int x, int y) { return made.pixel(x, y) != expected.pixel(x, y); };
+    const auto lone = [&](int x, int y) {
+        bool seen = false;
+        for (int v = y - 1; v <= y + 1; ++v)
+            for (int u = x - 1; u <= x + 1; ++u)
+                if ((u != x || v != y) && made.valid(u, v)) {
+                    if (differs(u, v)) return false;
+                    seen = seen || expected.pixel(u, v) == made.pixel(x, y);
+                }
+        return seen;
+    };
     QImage diff(made.size(), QImage::Format_RGB32);
     diff.fill(Qt::white);
-    int differing = 0;
-    for (int y = 0; y < made.height(); ++y)
+    const bool sameSize = made.size() == expected.size();
+    int differing = sameSize ? 0 : made.width() * made.height();
+    for (int y = 0; sameSize && y < made.height(); ++y)
         for (int x = 0; x < made.width(); ++x)
-            if (!expected.valid(x, y) || made.pixel(x, y) != expected.pixel(x, y)) {
+            if (differs(x, y) && !lone(x, y)) {
                 diff.setPixel(x, y, qRgb(255, 0, 0));
                 ++differing;
             }
+    if (!differing) return;
     QDir().mkpath(QStringLiteral("pictures"));
     const QString out = QDir::current().absoluteFilePath(QStringLiteral("pictures/") + name);
     made.save(out + QStringLiteral(".png"));
