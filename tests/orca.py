@@ -51,7 +51,9 @@ def listen(env):
            lambda: any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)), True, 60)
     process = start([game], dict(env, QT_QPA_PLATFORM="xcb"), log=None)
     read = lambda *cmd: subprocess.run(cmd, capture_output=True, text=True, timeout=30).stdout
-    window = read("xdotool", "search", "--sync", "--name", "^Lautari -98 $").split()[0]
+    # By its class: mutter 48 draws frames in a client of its own, whose frame
+    # windows bear the title of the window they hold.
+    window = read("xdotool", "search", "--sync", "--classname", "^lautari$").split()[0]
     subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
     # The window opens where it always has, its frame's corner at (100, 74).
     inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
@@ -80,6 +82,10 @@ def listen(env):
     # Orca ends an utterance with a full stop where it has no punctuation of its own.
     said = [(datetime.time.fromisoformat(m[1]), m[2]) for m in
             re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M)]
+    # Orca 48 says "notification" and then the news; Orca 43 both at once.
+    for i in range(len(said) - 1, 0, -1):
+        if said[i - 1][1] == "notification":
+            said[i - 1 : i + 1] = [(said[i - 1][0], "notification " + said[i][1])]
     marks.append(datetime.time.max)
     return [[words for when, words in said if start <= when < end]
             for start, end in zip(marks, marks[1:])], bells
@@ -95,6 +101,8 @@ with open(f"/tmp/lautari-orca-test-{os.getuid()}.lock", "w") as turn, desktop() 
             if after > before] == ["Up Right Right space", "Up Right space"], bells
     for (keys, news), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
-        assert heard == ["notification " + n for n in news] and words[len(words) - len(heard):] \
-            == heard and not any("grayed" in w for w in words), (keys, words)
+        # The news comes last, after what the keys themselves make Orca say.
+        assert heard == ["notification " + n for n in news] \
+            and words[len(words) - bool(heard):] == heard[-1:] \
+            and not any("grayed" in w for w in words), (keys, words)
 print("1 passed, 0 failed")
