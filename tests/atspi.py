@@ -3,7 +3,7 @@
 # The game's window as a screen reader's tree gets it: the game as a native
 # Wayland client of a headless Weston, read over the real AT-SPI bus of a
 # private D-Bus session with pyatspi, and played through the squares' press
-# actions and the menu items. A private PulseAudio with a null sink must
+# actions and the menu items. A private PipeWire with a null sink must
 # receive its beeps, named as the game: none while the game goes on, two for
 # the win, and of a burst of twenty no more than eight waiting. (What a
 # screen reader says on X11 is the business of orca.py.)

@@ -3,15 +3,20 @@
 # and the AT-SPI bus. Every process it starts is stopped again by its process
 # group when the test ends, whatever happens; orphans of the buses come to
 # this process, which reaps them with the rest.
-import ctypes, os, re, signal, subprocess, tempfile, threading, time
+import ctypes, os, re, shutil, signal, subprocess, sys, tempfile, threading, time
 from contextlib import contextmanager, suppress
 
 procs = []
+# The Debian package of each program that a test starts.
+PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bin",
+            "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
 
 
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
 # its errors go to `log` (None: to ours).
 def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
+    if not shutil.which(cmd[0]):
+        sys.exit(f"{cmd[0]} is missing: install Debian's {PACKAGES.get(cmd[0], cmd[0])}")
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
                                   start_new_session=True, stderr=log, stdout=out, text=True))
@@ -35,25 +40,45 @@ def expect(node, prop, get, want, timeout=10):
         time.sleep(0.05)
 
 
-# A private PulseAudio with a null sink; returns the list that gathers, as the
-# server logs them, each sound's properties as it starts and "end" as it ends.
+# A private PipeWire, with WirePlumber and its PulseAudio server, as the
+# desktops of Debian 12 and 13 run it, and a null sink. Returns the list that
+# gathers each sound's properties as it starts and "end" as it ends.
 def sound_server(env):
-    log = start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                 "--load=module-native-protocol-unix", "--load=module-null-sink",
-                 "--log-level=info", "--log-target=stderr"], env, log=subprocess.PIPE).stderr
-    expect("PulseAudio", "socket",
+    conf = os.path.join(env["HOME"], ".config", "pipewire", "pipewire.conf.d")
+    os.makedirs(conf)
+    with open(os.path.join(conf, "null-sink.conf"), "w") as f:
+        f.write('context.objects = [ { factory = adapter args = { factory.name = '
+                'support.null-audio-sink node.name = silence media.class = "Audio/Sink" '
+                'audio.position = [ FL FR ] } } ]\n')
+    for server in ["pipewire", "wireplumber", "pipewire-pulse"]:
+        start([server], env)
+    expect("the sound server", "socket",
            lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
     sounds = []
-
-    def listen():
-        for line in log:
-            if m := re.search(r'input.c: +(Created|Freeing) input|input.c: +(\S+) = "(.*)"', line):
-                if m[2]:
-                    sounds[-1][m[2]] = m[3]
-                else:
-                    sounds.append({} if m[1] == "Created" else "end")
-    threading.Thread(daemon=True, target=listen).start()
+    log = start(["pw-mon", "-N"], env, out=subprocess.PIPE).stdout
+    threading.Thread(daemon=True, target=listen, args=(log, sounds)).start()
     return sounds
+
+
+# pw-mon prints each object added, changed or removed as a block: its id, then
+# its properties. A sound is an audio output stream; ids are used again.
+def listen(log, sounds):
+    props, streams, event, ident = {}, set(), None, None
+    for line in log:
+        if m := re.match(r"(added|changed|removed):", line):
+            event = m[1]
+        elif m := re.match(r"\tid: (\d+)", line):
+            ident = m[1]
+            if event == "removed":
+                props.pop(ident, None)
+                if ident in streams:
+                    streams.remove(ident)
+                    sounds.append("end")
+        elif event != "removed" and (m := re.match(r'\W*([\w.]+) = "(.*)"', line)):
+            props.setdefault(ident, {})[m[1]] = m[2]
+            if (m[1], m[2]) == ("media.class", "Stream/Output/Audio") and ident not in streams:
+                streams.add(ident)
+                sounds.append(props[ident])
 
 
 # Yields the environment of a fresh session: an Xvfb (with -noreset, as a server
