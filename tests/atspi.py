@@ -11,7 +11,7 @@
 import os, sys, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
-from session import desktop, expect, sound_server, start
+from session import desktop, expect, isolate, sound_server, start
 
 game = sys.argv[1]
 
@@ -91,5 +91,6 @@ def main(env):
     print("1 passed, 0 failed")
 
 
+isolate()
 with desktop(wayland=weston) as env:
     main(env)

@@ -12,6 +12,24 @@ PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bi
             "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
 
 
+# Runs this test again in a world of its own: PID and mount namespaces (in a
+# user namespace, for a user other than root) whose /proc shows only its own
+# processes. Orca looks there for another Orca of the same user, so the user's
+# own screen reader and another test run beside this one go unseen, and
+# whatever the test leaves is killed with its first process.
+def isolate():
+    if os.environ.get("LAUTARI_ISOLATED"):
+        return
+    unshare = ["unshare", *(["--map-current-user"] if os.getuid() else []), "--pid",
+               "--mount-proc", "--kill-child"]
+    probe = subprocess.run([*unshare, "true"], capture_output=True, text=True)
+    if probe.returncode:
+        sys.exit("the test needs namespaces of its own, which this system refuses (are "
+                 f"unprivileged user namespaces turned off?): {probe.stderr.strip()}")
+    os.execvpe(unshare[0], [*unshare, sys.executable, *sys.argv],
+               dict(os.environ, LAUTARI_ISOLATED="1"))
+
+
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
 # its errors go to `log` (None: to ours).
 def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
