@@ -12,6 +12,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, isolate, sound_server, start
 
 game = sys.argv[1]
+utc_now = lambda: datetime.datetime.now(datetime.UTC).replace(tzinfo=None)
 DELAY = float(os.environ.get("LAUTARI_KEY_DELAY", "0.6"))  # seconds for Orca to answer a key
 # Keys, and the news that they bring: one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
@@ -43,8 +44,11 @@ def listen(env):
     start(["mutter", "--x11", "--replace", "--sm-disable"], env)
     # Orca's speech stays off the sound server, which is the bell's: the window
     # manager sounds the X server's bell there.
+    # Orca stamps its lines with the time of day, here in UTC, which has no
+    # summer time; counted from the day the run began, they hold across midnight.
+    began = utc_now()
     orca = start(["orca", "--debug-file", log, "-u", env["HOME"] + "/orca"],
-                 dict(env, PULSE_SERVER="/nowhere"))
+                 dict(env, PULSE_SERVER="/nowhere", TZ="UTC"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",
@@ -63,7 +67,7 @@ def listen(env):
 
     marks, bells = [], []  # when each line of keys began; the sounds by its end
     for keys, _ in SCRIPT:
-        marks.append(datetime.datetime.now().time())
+        marks.append(utc_now())
         if keys.startswith("click"):
             app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
             square = pyatspi.findDescendant(app, lambda n: n.name == keys[6:] + ": tyhjä")
@@ -80,13 +84,17 @@ def listen(env):
     orca.wait(10)
 
     # Orca ends an utterance with a full stop where it has no punctuation of its own.
-    said = [(datetime.time.fromisoformat(m[1]), m[2]) for m in
-            re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M)]
+    said, day, before = [], began.date(), began.time()
+    for m in re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M):
+        when = datetime.time.fromisoformat(m[1])
+        day += datetime.timedelta(days=when < before)
+        said.append((datetime.datetime.combine(day, when), m[2]))
+        before = when
     # Orca 48 says "notification" and then the news; Orca 43 both at once.
     for i in range(len(said) - 1, 0, -1):
         if said[i - 1][1] == "notification":
             said[i - 1 : i + 1] = [(said[i - 1][0], "notification " + said[i][1])]
-    marks.append(datetime.time.max)
+    marks.append(datetime.datetime.max)
     return [[words for when, words in said if start <= when < end]
             for start, end in zip(marks, marks[1:])], bells
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -86,6 +87,8 @@ void Pictures::window() {
     }
     if (name == u"about") shown = w->about();
     if (name == u"rules") {
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
         qputenv("PATH", "/nowhere"); // no opener: the game shows the rules itself
         avaaOhje(w.w.get());
         QTRY_VERIFY((shown = w->findChild<QDialog*>(QStringLiteral("Ohje"))));

@@ -11,23 +11,25 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
 class OnScreen : public QObject {
     Q_OBJECT
 private slots:
-    void newsOutlivesSevenMore(); // first: it calls dbus-send, and the next
-    void screenAndWindows();      // takes the desktop's opener off the PATH
+    void newsOutlivesSevenMore();
+    void screenAndWindows();
 };
 
-// Whether the screen shows what `w` draws, once the X server has had a moment.
+// Whether the screen comes to show what `w` draws, without another event.
 static bool onScreen(QWidget* w) {
-    QTest::qWait(150);
-    const QPoint at = w->mapToGlobal(QPoint(0, 0));
-    const QPixmap screen = w->screen()->grabWindow(0, at.x(), at.y(), w->width(), w->height());
-    return screen.toImage().convertToFormat(QImage::Format_RGB32) ==
-           w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return QTest::qWaitFor([&] {
+        const QPoint at = w->mapToGlobal(QPoint(0, 0));
+        const QPixmap screen = w->screen()->grabWindow(0, at.x(), at.y(), w->width(), w->height());
+        return screen.toImage().convertToFormat(QImage::Format_RGB32) == drawn;
+    });
 }
 
 void OnScreen::screenAndWindows() {
@@ -59,6 +61,8 @@ void OnScreen::screenAndWindows() {
             {QStringLiteral("-c"), QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK"
                                                   " | grep -q window")}) == 0,
         10000);
+    const QByteArray path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
     qputenv("PATH", "/nowhere"); // no opener: the game shows the rules itself
     w->MnuTietoja->click();
     QTRY_COMPARE(QGuiApplication::focusWindow(), w->about()->windowHandle());
@@ -79,9 +83,10 @@ void OnScreen::screenAndWindows() {
 // line it was told of.
 void OnScreen::newsOutlivesSevenMore() {
     static QList<QPointer<QObject>> lines;
-    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+    const auto handler = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
         if (e->type() == QAccessible::ObjectShow) lines << e->object();
     });
+    const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(handler); });
     // The session bus starts the AT-SPI bus when asked for it; Qt's bridge, once
     // it has found it, is active.
     QProcess::execute(QStringLiteral("dbus-send"),
