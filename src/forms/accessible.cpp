@@ -2,7 +2,7 @@
 #include "forms/accessible.h"
 
 #include "forms/label.h"
-#include "forms/notice.h"
+#include "forms/news.h"
 #include "forms/picturebox.h"
 
 #include <QAccessibleWidget>
@@ -60,9 +60,9 @@ private:
 };
 
 // A line of news: a notification without children, shown in its window.
-class AccessibleNoticeLine : public QAccessibleObject {
+class AccessibleNewsLine : public QAccessibleObject {
 public:
-    explicit AccessibleNoticeLine(NoticeLine* line) : QAccessibleObject(line) {}
+    explicit AccessibleNewsLine(NewsLine* line) : QAccessibleObject(line) {}
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(line()->window());
     }
@@ -76,13 +76,13 @@ public:
     QAccessible::State state() const override { return {}; }
 
 private:
-    NoticeLine* line() const { return static_cast<NoticeLine*>(object()); }
+    NewsLine* line() const { return static_cast<NewsLine*>(object()); }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
     if (auto* label = qobject_cast<Label*>(object)) return new AccessibleLabel(label);
-    if (auto* line = qobject_cast<NoticeLine*>(object)) return new AccessibleNoticeLine(line);
+    if (auto* line = qobject_cast<NewsLine*>(object)) return new AccessibleNewsLine(line);
     return nullptr;
 }
 

@@ -4,13 +4,14 @@
 #include "ui/tekstit.h"
 
 #include <QLabel>
+#include <algorithm>
 
 // A locked square cannot hold the focus, so the window keeps it meanwhile:
 // keys such as F2 still work, and screen readers are not sent to a dead square.
 // The square gets it back when the board opens again.
 void Lautari::SammutaNapit() {
-    if (QWidget* fokus = focusWidget(); fokus && fokus->parentWidget() == centralWidget()) {
-        lukittuFokus_ = fokus;
+    if (const auto fokus = std::ranges::find(ruudut_, focusWidget()); fokus != ruudut_.end()) {
+        lukittuFokus_ = *fokus;
         centralWidget()->setFocus(Qt::OtherFocusReason);
     }
     for (Sq s : kRuudut)
@@ -38,7 +39,7 @@ void Lautari::PyyhiViivat() {
 }
 
 void Lautari::UusiPeli() {
-    uutinen(teksti::kUusiPeli.toString());
+    news_->newGame();
     PyyhiViivat();
     TyhjennaNapit();
     KaynnistaNapit();

@@ -53,6 +53,7 @@ Lautari::Lautari(QWidget* parent)
     setCentralWidget(client);
     luoRuudukko(client);
     luoTulostaulu(client);
+    news_ = new forms::News(this, RnTeksti, teksti::kUusiPeli.toString());
     luoValikot();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -92,7 +93,7 @@ void Lautari::luoRuudukko(QWidget* client) {
         nimea();
         // A mark placed is news; a mark wiped by a new game is not.
         connect(box, &forms::PictureBox::tagChanged, this, [this, box] {
-            if (!box->tag().isEmpty()) uutinen(box->accessibleName());
+            if (!box->tag().isEmpty()) news_->marked(box);
         });
     }
 

@@ -4,7 +4,7 @@
 #include "forms/beep.h"
 #include "forms/linecontrol.h"
 #include "forms/menuitem.h"
-#include "forms/notice.h"
+#include "forms/news.h"
 #include "forms/picturebox.h"
 #include "forms/pointer.h"
 #include "forms/random.h"
@@ -135,18 +135,13 @@ private:
     static void nosta(QLabel* laskuri);
     void valitseVaikeus(int taso);
     void valitsePelaajat(int maara);
-    void uutinen(const QString& pala);
-    void kerroUutiset();
 
     std::array<forms::PictureBox*, 9> ruudut_{};
     std::array<forms::LineControl, 24> viivat_;
     std::unique_ptr<forms::RandomSource> random_;
     QPointer<frmAbout> about_;
-    bool altYksin_ = false; // Alt is down with no other key since
-    // What the event in hand changed, told to screen readers when it is done.
-    forms::Notice ilmoitus_{this};
-    QStringList uutiset_;
-    QString kerrottuTila_;           // the status line as last told
+    bool altYksin_ = false;          // Alt is down with no other key since
+    forms::News* news_ = nullptr;    // what each event changed, for screen readers
     QPointer<QWidget> lukittuFokus_; // the square that had the focus when the board locked
 };
 
