@@ -42,7 +42,5 @@ echo "package ok: $deb"
 mkdir "$scratch/tar ball"
 tar -xzf lautari_*.orig.tar.gz -C "$scratch/tar ball" --strip-components=1
 cd "$scratch/tar ball"
-[[ ! -e debian ]] || { echo "debian/ is in the upstream tarball"; exit 1; }
 { cmake -S . -B "build dir" -DLAUTARI_SYSTEM_TESTS=OFF && cmake --build "build dir" -j"$(nproc)" &&
     ctest --test-dir "build dir"; } >build.log 2>&1 || { tail -30 build.log; exit 1; }
-tail -3 build.log

@@ -81,22 +81,19 @@ def sound_server(env):
 # pw-mon prints each object added, changed or removed as a block: its id, then
 # its properties. A sound is an audio output stream; ids are used again.
 def listen(log, sounds):
-    props, streams, event, ident = {}, set(), None, None
+    props, event, ident = {}, None, None
+    heard = lambda p: any(p is s for s in sounds)
     for line in log:
         if m := re.match(r"(added|changed|removed):", line):
             event = m[1]
         elif m := re.match(r"\tid: (\d+)", line):
             ident = m[1]
-            if event == "removed":
-                props.pop(ident, None)
-                if ident in streams:
-                    streams.remove(ident)
-                    sounds.append("end")
+            if event == "removed" and heard(props.pop(ident, None)):
+                sounds.append("end")
         elif event != "removed" and (m := re.match(r'\W*([\w.]+) = "(.*)"', line)):
-            props.setdefault(ident, {})[m[1]] = m[2]
-            if (m[1], m[2]) == ("media.class", "Stream/Output/Audio") and ident not in streams:
-                streams.add(ident)
-                sounds.append(props[ident])
+            (p := props.setdefault(ident, {}))[m[1]] = m[2]
+            if (m[1], m[2]) == ("media.class", "Stream/Output/Audio") and not heard(p):
+                sounds.append(p)
 
 
 # Yields the environment of a fresh session: an Xvfb (with -noreset, as a server
