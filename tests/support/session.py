@@ -73,7 +73,8 @@ def sound_server(env):
     expect("the sound server", "socket",
            lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
     sounds = []
-    log = start(["pw-mon", "-N"], env, out=subprocess.PIPE).stdout
+    # A line at a time, as pw-mon would write to a terminal, not 4 KiB at a time.
+    log = start(["stdbuf", "-oL", "pw-mon", "-N"], env, out=subprocess.PIPE).stdout
     threading.Thread(daemon=True, target=listen, args=(log, sounds)).start()
     return sounds
 
