@@ -2,18 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind player hears: Debian's screen reader Orca listens on an X server
 # with a window manager while keys typed with xdotool (and one mouse click)
-# play the game. Orca writes each utterance to its debug file, which is read
-# once Orca has ended; the news after each line of keys is checked, and that
-# it comes last, after what the keys themselves make Orca say.
+# play the game. Orca writes each utterance to its debug file, which the test
+# reads as it goes: each line of keys waits for its news (and its bell), and
+# what Orca said is placed by where in the file each line of keys began. The
+# news must come last, after what the keys themselves make Orca say.
 #   orca.py GAME
-import datetime, os, re, subprocess, sys, time
+import os, re, subprocess, sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, isolate, sound_server, start
 
 game = sys.argv[1]
-utc_now = lambda: datetime.datetime.now(datetime.UTC).replace(tzinfo=None)
-DELAY = float(os.environ.get("LAUTARI_KEY_DELAY", "0.6"))  # seconds for Orca to answer a key
 # Keys, and the news that they bring: one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
 # them faster than anyone can speak; two players to a win; Tiedosto > Lopeta.
@@ -38,17 +37,31 @@ SCRIPT = [
 ]
 
 
+# What Orca has said so far. It ends an utterance with a full stop where it has
+# no punctuation of its own; Orca 48 says "notification" and then the news,
+# Orca 43 both at once.
+def spoken(log):
+    said = []
+    for words in re.findall(r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M):
+        if said and said[-1] == "notification":
+            said[-1] += " " + words
+        else:
+            said.append(words)
+    return said
+
+
 def listen(env):
-    log = env["HOME"] + "/orca.log"
+    prefs, log = env["HOME"] + "/orca", env["HOME"] + "/orca.log"
+    os.makedirs(prefs)
+    # Loaded by Orca as it starts: its debug file is written a line at a time,
+    # so that what Orca has said can be read while it runs.
+    with open(prefs + "/orca-customizations.py", "w") as f:
+        f.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
     sounds = sound_server(env)
     start(["mutter", "--x11", "--replace", "--sm-disable"], env)
     # Orca's speech stays off the sound server, which is the bell's: the window
     # manager sounds the X server's bell there.
-    # Orca stamps its lines with the time of day, here in UTC, which has no
-    # summer time; counted from the day the run began, they hold across midnight.
-    began = utc_now()
-    orca = start(["orca", "--debug-file", log, "-u", env["HOME"] + "/orca"],
-                 dict(env, PULSE_SERVER="/nowhere", TZ="UTC"))
+    orca = start(["orca", "--debug-file", log, "-u", prefs], dict(env, PULSE_SERVER="/nowhere"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",
@@ -63,48 +76,40 @@ def listen(env):
     inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
     frame = re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
     assert [int(inner[0]) - int(frame[0]), int(inner[1]) - int(frame[2])] == [100, 74], inner
-    time.sleep(1)
+    expect("Orca", "the window's title said",
+           lambda: any(w.startswith("Lautari -98") for w in spoken(log)), True, 60)
 
-    marks, bells = [], []  # when each line of keys began; the sounds by its end
-    for keys, _ in SCRIPT:
-        marks.append(utc_now())
+    rang = lambda: len(sounds) - sounds.count("end")
+    marks, bells, told = [], [0], 0  # where each line of keys began; sounds by its end
+    for keys, news in SCRIPT:
+        marks.append(len(spoken(log)))
         if keys.startswith("click"):
             app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
             square = pyatspi.findDescendant(app, lambda n: n.name == keys[6:] + ": tyhjä")
             x, y, w, h = square.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
-        else:  # one key at a time, but the quick succession at once
-            for k in [keys] if keys == "F2 F2 F2" else keys.split():
-                subprocess.run(["xdotool", "key", "--delay", "40", *k.split()], check=True)
-                time.sleep(DELAY)
-        time.sleep(DELAY)
-        bells.append(len(sounds) - sounds.count("end"))
+        else:  # at a quick typist's pace, the quick succession quicker
+            delay = "40" if keys == "F2 F2 F2" else "150"
+            subprocess.run(["xdotool", "key", "--delay", delay, *keys.split()], check=True)
+        told += len(news)
+        expect("Orca", "news told", lambda: sum(w.startswith("notification ")
+                                                for w in spoken(log)) >= told, True, 30)
+        # The draw and the win ring the X server's bell, which the window manager sounds.
+        if any(end in n for n in news for end in ("Tasapeli", "Voittaja")):
+            expect("the sound server", "bell", lambda: rang() > bells[-1], True, 30)
+        bells.append(rang())
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     orca.terminate()
     orca.wait(10)
-
-    # Orca ends an utterance with a full stop where it has no punctuation of its own.
-    said, day, before = [], began.date(), began.time()
-    for m in re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M):
-        when = datetime.time.fromisoformat(m[1])
-        day += datetime.timedelta(days=when < before)
-        said.append((datetime.datetime.combine(day, when), m[2]))
-        before = when
-    # Orca 48 says "notification" and then the news; Orca 43 both at once.
-    for i in range(len(said) - 1, 0, -1):
-        if said[i - 1][1] == "notification":
-            said[i - 1 : i + 1] = [(said[i - 1][0], "notification " + said[i][1])]
-    marks.append(datetime.datetime.max)
-    return [[words for when, words in said if start <= when < end]
-            for start, end in zip(marks, marks[1:])], bells
+    said = spoken(log)
+    return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])], bells
 
 
 # Orca will not start beside another Orca of the same user that it can see.
 isolate()
 with desktop() as env:
     heard_by_line, bells = listen(env)
-    # The draw and the win ring the X server's bell, which the window manager sounds.
-    assert [keys for (keys, _), before, after in zip(SCRIPT, [0] + bells, bells)
+    assert [keys for (keys, _), before, after in zip(SCRIPT, bells, bells[1:])
             if after > before] == ["Up Right Right space", "Up Right space"], bells
     for (keys, news), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]

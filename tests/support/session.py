@@ -80,7 +80,8 @@ def sound_server(env):
 
 
 # pw-mon prints each object added, changed or removed as a block: its id, then
-# its properties. A sound is an audio output stream; ids are used again.
+# its properties. A sound is an audio output stream; ids are used again. Each
+# sound's properties gain the times it started and ended.
 def listen(log, sounds):
     props, event, ident = {}, None, None
     heard = lambda p: any(p is s for s in sounds)
@@ -89,11 +90,13 @@ def listen(log, sounds):
             event = m[1]
         elif m := re.match(r"\tid: (\d+)", line):
             ident = m[1]
-            if event == "removed" and heard(props.pop(ident, None)):
+            if event == "removed" and heard(p := props.pop(ident, None)):
+                p["ended"] = time.monotonic()
                 sounds.append("end")
         elif event != "removed" and (m := re.match(r'\W*([\w.]+) = "(.*)"', line)):
             (p := props.setdefault(ident, {}))[m[1]] = m[2]
             if (m[1], m[2]) == ("media.class", "Stream/Output/Audio") and not heard(p):
+                p["started"] = time.monotonic()
                 sounds.append(p)
 
 
