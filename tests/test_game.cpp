@@ -171,20 +171,18 @@ void Game::keyboard() {
             QTest::keyClick(menu, Qt::Key_Escape);
         QTest::keyClick(w.w.get(), Qt::Key_Escape);
     }
-    // The mark shows for the ways of the keyboard and a screen reader's, not
-    // for the mouse's; where the focus only comes back, it stays as it was.
-    const std::pair<Qt::FocusReason, int> ways[] = {
-        {Qt::TabFocusReason, 1},           {Qt::BacktabFocusReason, 1},
-        {Qt::ShortcutFocusReason, 1},      {Qt::OtherFocusReason, 1},
-        {Qt::MouseFocusReason, 0},         {Qt::PopupFocusReason, -1},
-        {Qt::ActiveWindowFocusReason, -1}, {Qt::MenuBarFocusReason, -1}};
+    // The mark shows for the ways of the keyboard and a screen reader's (1), not
+    // for the mouse's (0); where the focus only comes back (-), it stays as it
+    // was. By Qt::FocusReason: Mouse, Tab, Backtab, ActiveWindow, Popup,
+    // Shortcut, MenuBar, Other.
     for (bool before : {false, true})
-        for (auto [reason, mark] : ways) {
+        for (int reason = 0; reason < 8; ++reason) {
             w->ruutu(a1).setFocus(Qt::MouseFocusReason);
             w->ruutu(b2).setFocus(before ? Qt::TabFocusReason : Qt::MouseFocusReason);
             w->ruutu(a1).setFocus(Qt::MouseFocusReason);
-            w->ruutu(b2).setFocus(reason);
-            QVERIFY2(w->ruutu(b2).showsFocusMark() == (mark < 0 ? before : mark == 1),
+            w->ruutu(b2).setFocus(Qt::FocusReason(reason));
+            const char mark = "011--1-1"[reason];
+            QVERIFY2(w->ruutu(b2).showsFocusMark() == (mark == '-' ? before : mark == '1'),
                      qPrintable(QString::number(reason)));
         }
 

@@ -26,20 +26,21 @@ void Lautari::Tarkista() {
     }
 }
 
-void Lautari::nosta(QLabel* laskuri) {
+void Lautari::nosta(const std::array<QLabel*, 3>& taulu) {
+    if (Vaikeus < 1 || Vaikeus > 3) return;
+    QLabel* laskuri = taulu[Vaikeus - 1];
     laskuri->setText(QString::number(laskuri->text().toLongLong() + 1));
 }
 
 void Lautari::Voitto(QStringView merkki) {
     const bool kaynnissa = PelinTila == kKaynnissa;
-    const bool tasoOk = Vaikeus >= 1 && Vaikeus <= 3;
     QString voittaja;
     if (merkki == kRisti) {
         voittaja = MnuPelaaja->caption();
-        if (kaynnissa && tasoOk) nosta(Voitot[Vaikeus - 1]);
+        if (kaynnissa) nosta(Voitot);
     } else if (merkki == kNolla) {
         voittaja = MnuTietokone->caption();
-        if (kaynnissa && tasoOk) nosta(Haviot[Vaikeus - 1]);
+        if (kaynnissa) nosta(Haviot);
     }
     RnTeksti->setText(teksti::kVoittaja.toString() + voittaja);
     beep.sound();
@@ -59,5 +60,5 @@ void Lautari::PeliRuudukkoTaysi() {
     RnTeksti->setText(teksti::kTasapeli.toString());
     SammutaNapit();
     PelinTila = kLoppu.toString();
-    if (Vaikeus >= 1 && Vaikeus <= 3) nosta(Tp[Vaikeus - 1]);
+    nosta(Tp);
 }

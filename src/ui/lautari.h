@@ -132,7 +132,8 @@ private:
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
     void saannot(std::span<const Rule> taulu, QStringView merkki);
-    static void nosta(QLabel* laskuri);
+    // One more in the table's counter of the level in force, where it has one.
+    void nosta(const std::array<QLabel*, 3>& taulu);
     void valitseVaikeus(int taso);
     void valitsePelaajat(int maara);
 
