@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a person plays it: the window's size, focus order and texts;
-// the About box; the keyboard and the mouse. (Scripted sessions end in
-// test_pictures, every game against each level is played out by the
-// strength test.)
+// the About box; the keyboard and the mouse; the computer's random move.
+// (Scripted sessions end in test_pictures, every game against each level is
+// played out by the strength test.)
 #include "support/referee.h"
 
 #include <QAccessible>
@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class Game : public QObject {
     Q_OBJECT
 private slots:
@@ -27,6 +29,7 @@ private slots:
     void aboutBoxAndQuit();
     void keyboard();
     void whatCountsAsAClick();
+    void randomMove();
 
 private:
     // What the desktop's opener was asked to open, one path a line.
@@ -37,15 +40,15 @@ private:
 // A stand-in for the desktop's xdg-open, first on the path; it ends as the
 // shell command in OPENER says (xdg-open exits 3 where it finds no viewer).
 void Game::initTestCase() {
-    QFile script(desktop.filePath(QStringLiteral("bin/xdg-open")));
-    QVERIFY(QDir(desktop.path()).mkdir(QStringLiteral("bin")) && script.open(QIODevice::WriteOnly));
+    QFile script(desktop.filePath(u"bin/xdg-open"_s));
+    QVERIFY(QDir(desktop.path()).mkdir(u"bin"_s) && script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\necho \"$1\" >> \"$0.log\"\neval \"$OPENER\"\n");
     script.setPermissions(script.permissions() | QFile::ExeOwner);
-    qputenv("PATH", desktop.filePath(QStringLiteral("bin:")).toLocal8Bit() + qgetenv("PATH"));
+    qputenv("PATH", desktop.filePath(u"bin:"_s).toLocal8Bit() + qgetenv("PATH"));
 }
 
 QStringList Game::opened() const {
-    QFile log(desktop.filePath(QStringLiteral("bin/xdg-open.log")));
+    QFile log(desktop.filePath(u"bin/xdg-open.log"_s));
     log.open(QIODevice::ReadOnly);
     return QString::fromLocal8Bit(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
@@ -142,6 +145,7 @@ void Game::keyboard() {
     key(Qt::Key_Space);
     key(Qt::Key_Return); // taken: ignored
     QCOMPARE(w.board(), u"O...X....");
+    QVERIFY(w->pointer.timesBusy() == 1 && !w->pointer.isBusy()); // busy while it answered
     key(Qt::Key_Tab);
     key(Qt::Key_Enter);
     QCOMPARE(w->ruutu(b3).tag(), u"Risti");
@@ -150,7 +154,7 @@ void Game::keyboard() {
     const qsizetype helps = opened().size();
     key(Qt::Key_F1);
     QTRY_COMPARE(opened().size(), helps + 1);
-    QVERIFY(!w->findChild<QDialog*>(QStringLiteral("Ohje")));
+    QVERIFY(!w->findChild<QDialog*>(u"Ohje"_s));
 
     QTest::mouseClick(&w->ruutu(c3), Qt::LeftButton);
     QVERIFY(w->ruutu(c3).hasFocus() && !w->ruutu(c3).showsFocusMark());
@@ -200,10 +204,10 @@ void Game::keyboard() {
     key(Qt::Key_F1);
     key(Qt::Key_F1);
     QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
-    QDialog* rules = w->findChild<QDialog*>(QStringLiteral("Ohje"));
+    QDialog* rules = w->findChild<QDialog*>(u"Ohje"_s);
     QVERIFY(rules->isVisible() && rules->findChild<QPlainTextEdit*>()->isReadOnly());
     rules->findChild<QPushButton*>()->click();
-    QTRY_VERIFY(!w->findChild<QDialog*>(QStringLiteral("Ohje")));
+    QTRY_VERIFY(!w->findChild<QDialog*>(u"Ohje"_s));
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
     // A slow viewer outlives the window, which must not be missed when it fails.
@@ -233,6 +237,42 @@ void Game::whatCountsAsAClick() {
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(w.board(), u"XXXOO....");
+}
+
+// The computer's random move, its fallback at every level and its opening
+// move. (Every other rule of its moves is reached by the strength test, which
+// plays out every game against each level.)
+void Game::randomMove() {
+    Window w(false);
+    w.lay(u"XOXOXOX.X");
+    w->Siirretty = false;
+    w.random->pushSquares({a1, a2, c3, b2, c2}); // taken squares are drawn again
+    w->Tietokone3();
+    QCOMPARE(w.board(), u"XOXOXOXOX");
+    QVERIFY(w.random->reseeds == 1 && w.random->draws == 5);
+    w.lay(u"OOOOOOOO.");
+    w->Siirretty = false;
+    w.random->script = {0.99999994f}; // the largest value below 1 draws the last square
+    w->Tietokone3();
+    QCOMPARE(w.board(), u"OOOOOOOOO");
+    w->Siirretty = false;
+    w->Tietokone3(); // no free square: no move, no hang
+    QVERIFY(!w->Siirretty);
+
+    // The real clock-seeded generator, through the opening moves of new games.
+    Lautari real;
+    real.MnuTietokone->click();
+    std::array<int, 9> hits{};
+    for (int game = 0; game < 2700; ++game) {
+        real.UusiPeli();
+        ++hits[position::read(real).indexOf(u'O')];
+    }
+    for (int n : hits)
+        QVERIFY2(n > 220 && n < 380, qPrintable(QString::number(n)));
+    // The clock moves it off the fixed sequence that every session would repeat.
+    forms::ClockRandom seeded;
+    seeded.reseedFromClock();
+    QVERIFY(seeded.next() != forms::ClockRandom().next());
 }
 
 QTEST_MAIN(Game)
