@@ -16,6 +16,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class Pictures : public QObject {
     Q_OBJECT
 private slots:
@@ -81,8 +83,8 @@ void Pictures::window() {
         w->ruutu(c2).setFocus(Qt::TabFocusReason);
     }
     if (name == u"counts") { // two and three digits
-        w->Voitot[0]->setText(QStringLiteral("12"));
-        w->Haviot[2]->setText(QStringLiteral("100"));
+        w->Voitot[0]->setText(u"12"_s);
+        w->Haviot[2]->setText(u"100"_s);
     }
     if (name == u"about") shown = w->about();
     if (name == u"rules") {
@@ -90,7 +92,7 @@ void Pictures::window() {
         const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
         qputenv("PATH", "/nowhere"); // no opener: the game shows the rules itself
         avaaOhje(w.w.get());
-        QTRY_VERIFY((shown = w->findChild<QDialog*>(QStringLiteral("Ohje"))));
+        QTRY_VERIFY((shown = w->findChild<QDialog*>(u"Ohje"_s)));
     }
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -137,12 +139,11 @@ void Pictures::window() {
         for (int x = 0; x < made.width(); ++x)
             differing += differs(x, y) && !speck(x, y);
     if (!differing) return;
-    QDir().mkpath(QStringLiteral("pictures"));
-    const QString out =
-        QDir::current().absoluteFilePath(QStringLiteral("pictures/%1.png").arg(name));
+    QDir().mkpath(u"pictures"_s);
+    const QString out = QDir::current().absoluteFilePath(u"pictures/%1.png"_s.arg(name));
     made.save(out);
-    QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ from %3; see %4")
-                         .arg(name, QString::number(differing), reference, out)));
+    QFAIL(qPrintable(u"%1: %2 pixels differ from %3; see %4"_s.arg(name, QString::number(differing),
+                                                                   reference, out)));
 }
 
 QTEST_MAIN(Pictures)

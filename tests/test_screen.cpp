@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class OnScreen : public QObject {
     Q_OBJECT
 private slots:
@@ -53,14 +55,9 @@ void OnScreen::screenAndWindows() {
     // Now with a window manager: the About box, then the rules over it; each
     // asked for again comes back to the front and takes the focus.
     QProcess mutter;
-    mutter.start(QStringLiteral("mutter"), {QStringLiteral("--x11"), QStringLiteral("--replace"),
-                                            QStringLiteral("--sm-disable")});
-    QTRY_VERIFY_WITH_TIMEOUT(
-        QProcess::execute(
-            QStringLiteral("sh"),
-            {QStringLiteral("-c"), QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK"
-                                                  " | grep -q window")}) == 0,
-        10000);
+    mutter.start(u"mutter"_s, {u"--x11"_s, u"--replace"_s, u"--sm-disable"_s});
+    const QStringList managed{u"-c"_s, u"xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"_s};
+    QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(u"sh"_s, managed) == 0, 10000);
     const QByteArray path = qgetenv("PATH");
     const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
     qputenv("PATH", "/nowhere"); // no opener: the game shows the rules itself
@@ -68,7 +65,7 @@ void OnScreen::screenAndWindows() {
     QTRY_COMPARE(QGuiApplication::focusWindow(), w->about()->windowHandle());
     avaaOhje(w.w.get());
     QDialog* rules = nullptr;
-    QTRY_VERIFY((rules = w->findChild<QDialog*>(QStringLiteral("Ohje"))));
+    QTRY_VERIFY((rules = w->findChild<QDialog*>(u"Ohje"_s)));
     QTRY_COMPARE(QGuiApplication::focusWindow(), rules->windowHandle());
     w->MnuTietoja->click();
     QTRY_COMPARE(QGuiApplication::focusWindow(), w->about()->windowHandle());
@@ -89,10 +86,8 @@ void OnScreen::newsOutlivesSevenMore() {
     const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(handler); });
     // The session bus starts the AT-SPI bus when asked for it; Qt's bridge, once
     // it has found it, is active.
-    QProcess::execute(QStringLiteral("dbus-send"),
-                      QStringLiteral("--session --dest=org.a11y.Bus /org/a11y/bus "
-                                     "org.a11y.Bus.GetAddress")
-                          .split(u' '));
+    QProcess::execute(u"dbus-send"_s, {u"--session"_s, u"--dest=org.a11y.Bus"_s, u"/org/a11y/bus"_s,
+                                       u"org.a11y.Bus.GetAddress"_s});
     QTRY_VERIFY(QAccessible::isActive());
     Window w;
     w->Mnu2Pelaajaa->click();

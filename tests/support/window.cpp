@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Window::Window(bool shown) : Window(std::make_unique<position::ScriptedRandom>(), shown) {}
 
 Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
@@ -23,7 +25,7 @@ QString Window::lines() const {
     for (int L = 1; L <= 8; ++L) {
         const int shown =
             w->Viiva(L, 1).isVisible() + w->Viiva(L, 2).isVisible() + w->Viiva(L, 3).isVisible();
-        if (shown) out << QString::number(L) + (shown < 3 ? QStringLiteral(" in part") : QString());
+        if (shown) out << QString::number(L) + (shown < 3 ? u" in part"_s : QString());
     }
     return out.join(u' ');
 }
