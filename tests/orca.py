@@ -61,7 +61,7 @@ def listen(env):
     start(["mutter", "--x11", "--replace", "--sm-disable"], env)
     # Orca's speech stays off the sound server, which is the bell's: the window
     # manager sounds the X server's bell there.
-    orca = start(["orca", "--debug-file", log, "-u", prefs], dict(env, PULSE_SERVER="/nowhere"))
+    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PULSE_SERVER="/nowhere"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",
@@ -79,8 +79,7 @@ def listen(env):
     expect("Orca", "the window's title said",
            lambda: any(w.startswith("Lautari -98") for w in spoken(log)), True, 60)
 
-    rang = lambda: len(sounds) - sounds.count("end")
-    marks, bells, told = [], [0], 0  # where each line of keys began; sounds by its end
+    marks, told, bells = [], 0, 0  # where in what Orca said each line of keys began
     for keys, news in SCRIPT:
         marks.append(len(spoken(log)))
         if keys.startswith("click"):
@@ -92,25 +91,21 @@ def listen(env):
             delay = "40" if keys == "F2 F2 F2" else "150"
             subprocess.run(["xdotool", "key", "--delay", delay, *keys.split()], check=True)
         told += len(news)
-        expect("Orca", "news told", lambda: sum(w.startswith("notification ")
-                                                for w in spoken(log)) >= told, True, 30)
+        expect(f"Orca after {keys}", "news told",
+               lambda: sum(w.startswith("notification ") for w in spoken(log)), told, 30)
         # The draw and the win ring the X server's bell, which the window manager sounds.
-        if any(end in n for n in news for end in ("Tasapeli", "Voittaja")):
-            expect("the sound server", "bell", lambda: rang() > bells[-1], True, 30)
-        bells.append(rang())
+        bells += any(end in n for n in news for end in ("Tasapeli", "Voittaja"))
+        expect(f"the sound server after {keys}", "bells",
+               lambda: len(sounds) - sounds.count("end"), bells, 30)
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
-    orca.terminate()
-    orca.wait(10)
     said = spoken(log)
-    return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])], bells
+    return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
 
 
 # Orca will not start beside another Orca of the same user that it can see.
 isolate()
 with desktop() as env:
-    heard_by_line, bells = listen(env)
-    assert [keys for (keys, _), before, after in zip(SCRIPT, bells, bells[1:])
-            if after > before] == ["Up Right Right space", "Up Right space"], bells
+    heard_by_line = listen(env)
     for (keys, news), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
         # The news comes last, after what the keys themselves make Orca say.

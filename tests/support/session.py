@@ -18,16 +18,14 @@ PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bi
 # own screen reader and another test run beside this one go unseen, and
 # whatever the test leaves is killed with its first process.
 def isolate():
-    if os.environ.get("LAUTARI_ISOLATED"):
-        return
     unshare = ["unshare", *(["--map-current-user"] if os.getuid() else []), "--pid",
                "--mount-proc", "--kill-child"]
-    probe = subprocess.run([*unshare, "true"], capture_output=True, text=True)
-    if probe.returncode:
-        sys.exit("the test needs namespaces of its own, which this system refuses (are "
-                 f"unprivileged user namespaces turned off?): {probe.stderr.strip()}")
-    os.execvpe(unshare[0], [*unshare, sys.executable, *sys.argv],
-               dict(os.environ, LAUTARI_ISOLATED="1"))
+    if not os.environ.get("LAUTARI_ISOLATED"):
+        if (probe := subprocess.run([*unshare, "true"], capture_output=True, text=True)).returncode:
+            sys.exit("the test needs namespaces of its own, which this system refuses (are "
+                     f"unprivileged user namespaces turned off?): {probe.stderr.strip()}")
+        os.execvpe("unshare", [*unshare, sys.executable, *sys.argv],
+                   dict(os.environ, LAUTARI_ISOLATED="1"))
 
 
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
@@ -48,11 +46,10 @@ def expect(node, prop, get, want, timeout=10):
     deadline = time.monotonic() + timeout
     while True:
         try:
-            got = get()
+            if (got := get()) == want:
+                return
         except Exception as e:  # the tree can change while it is read
             got = e
-        if got == want:
-            return
         if time.monotonic() > deadline:
             raise AssertionError(f"{node}: {prop} is {got!r}, expected {want!r}")
         time.sleep(0.05)
