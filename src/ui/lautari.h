@@ -50,7 +50,6 @@ public:
     forms::PictureBox* Nolla = nullptr;
     // Segment n (1..3) of line L (1..8): Viiva11 ... Viiva83.
     forms::LineControl& Viiva(int L, int n) { return viivat_[(L - 1) * 3 + (n - 1)]; }
-    const forms::LineControl& Viiva(int L, int n) const { return viivat_[(L - 1) * 3 + (n - 1)]; }
     QLabel* RnTeksti = nullptr;
     std::array<QLabel*, 3> Voitot{}; // index: level - 1
     std::array<QLabel*, 3> Tp{};
