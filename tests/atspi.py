@@ -32,8 +32,9 @@ def main(env):
     import pyatspi
 
     # Roles by their numbers, as AT-SPI has renamed some ("push button" is "button" on Debian 13).
-    FRAME, BUTTON, LABEL, ITEM = (pyatspi.ROLE_FRAME, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL,
-                                  pyatspi.ROLE_MENU_ITEM)
+    FRAME, BUTTON, LABEL, ITEM, STATUS = (pyatspi.ROLE_FRAME, pyatspi.ROLE_PUSH_BUTTON,
+                                          pyatspi.ROLE_LABEL, pyatspi.ROLE_MENU_ITEM,
+                                          pyatspi.ROLE_STATUS_BAR)
 
     def find(role, name):
         app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
@@ -63,6 +64,7 @@ def main(env):
     heard = lambda: [s if s == "end" else (s.get("application.name"), s.get("event.description"))
                      for s in sounds]
     press(find(ITEM, "2 Pelaajaa"))
+    expect("the status line", "found", lambda: bool(find(STATUS, "Vuoro : Pelaaja 1")), True)
     for wins in (1, 2):
         if wins == 2:
             press(find(ITEM, "Uusi"))

@@ -35,6 +35,4 @@ until xdotool search --onlyvisible --name '^Lautari -98 $' >/dev/null 2>&1; do
         { echo "no game window came; the play command said:"; cat "$scratch/play.log"; exit 1; }
     sleep 0.5
 done
-echo "the game's window is mapped after ${SECONDS} s"
-kill "$game"
-wait "$game" 2>/dev/null || true
+echo "the game's window is mapped after ${SECONDS} s" # cleanup() closes it
