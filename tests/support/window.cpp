@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
+#include "ui/ohje.h"
 
 #include <QLabel>
 #include <QTest>
@@ -18,6 +19,16 @@ Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
 void Window::click(std::initializer_list<Sq> squares) {
     for (Sq s : squares)
         QTest::mouseClick(&w->ruutu(s), Qt::LeftButton);
+}
+
+QDialog* Window::ownRules() {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nowhere"); // the opener is looked up as it starts
+    avaaOhje(w.get());
+    qputenv("PATH", path);
+    QDialog* rules = nullptr;
+    (void)QTest::qWaitFor([&] { return (rules = w->findChild<QDialog*>(u"Ohje"_s)); });
+    return rules; // null where it never came
 }
 
 QString Window::lines() const {

@@ -4,6 +4,7 @@
 #include "position.h"
 #include "ui/lautari.h"
 
+#include <QDialog>
 #include <memory>
 
 // The game window with a scripted random source, shown offscreen unless told
@@ -19,6 +20,9 @@ struct Window {
     QString board() const { return position::read(*w); }
     // A real left-button click on the square's widget, for each square named.
     void click(std::initializer_list<Sq> squares);
+    // Asks for the rules where no opener is found, so that the game shows them
+    // in its own window; returns that window once it is there.
+    QDialog* ownRules();
 
     // The visible segments as line numbers, "1 4" for lines 1 and 4.
     QString lines() const;
