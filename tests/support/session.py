@@ -1,38 +1,82 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A desktop session of its own for a test: a display, a private D-Bus session
-# and the AT-SPI bus. Every process it starts is stopped again by its process
-# group when the test ends, whatever happens; orphans of the buses come to
-# this process, which reaps them with the rest.
-import ctypes, os, re, shutil, signal, subprocess, sys, tempfile, threading, time
+# A world of its own for a test: namespaces in which it sees and reaches
+# nothing of the machine's or the user's session, and a desktop session in
+# it (a display, a private D-Bus session, the AT-SPI bus, a sound server).
+# Whatever the test starts ends with it.
+#   session.py COMMAND [ARG...]     runs COMMAND in such a world
+import os, re, shutil, signal, subprocess, sys, tempfile, threading, time
 from contextlib import contextmanager, suppress
 
 procs = []
 # The Debian package of each program that a test starts.
 PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bin",
-            "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
+            "pipewire": "pipewire-bin", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
+# What a test takes from the environment it was started in: the sanitizers'
+# settings. Nothing of the user's session (display, buses, sound server,
+# runtime and configuration folders) comes along.
+KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS",
+        "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")
 
 
-# Runs this test again in a world of its own: PID and mount namespaces (in a
-# user namespace, for a user other than root) whose /proc shows only its own
-# processes. Orca looks there for another Orca of the same user, so the user's
-# own screen reader and another test run beside this one go unseen, and
-# whatever the test leaves is killed with its first process.
+# Runs this test again in a world of its own: user, PID, mount and network
+# namespaces. Its /proc shows only its own processes (Orca looks there for
+# another Orca of the same user), the sockets it makes are its own, the
+# machine's sound cards and X sockets are hidden, and whatever the test
+# leaves is killed with its first process. In a user namespace the mounts it
+# makes never reach the machine, so the root need not be a mount point (as
+# in a plain chroot); root without user namespaces falls back to private mounts.
 def isolate():
-    unshare = ["unshare", *(["--map-current-user"] if os.getuid() else []), "--pid",
-               "--mount-proc", "--kill-child"]
-    if not os.environ.get("LAUTARI_ISOLATED"):
-        if (probe := subprocess.run([*unshare, "true"], capture_output=True, text=True)).returncode:
-            sys.exit("the test needs namespaces of its own, which this system refuses (are "
-                     f"unprivileged user namespaces turned off?): {probe.stderr.strip()}")
-        os.execvpe("unshare", [*unshare, sys.executable, *sys.argv],
-                   dict(os.environ, LAUTARI_ISOLATED="1"))
+    if os.getpid() == 1 and os.environ.get("LAUTARI_ISOLATED"):
+        home = os.environ["HOME"]
+        for d, mode in [("/dev/snd", 755), ("/tmp/.X11-unix", 1777), ("/run/user", 755),
+                        (home, 700)]:
+            if os.path.isdir(d):
+                subprocess.run(["mount", "-t", "tmpfs", "-o", f"mode={mode}", "world", d],
+                               check=True)
+        os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(dir=home)
+        return
+    spaces = ["--pid", "--mount", "--net", "--fork", "--kill-child", "--mount-proc"]
+    tries = [(["--user", "--map-root-user", "--propagation", "unchanged"], "a user namespace")]
+    if os.getuid() == 0:
+        tries.append(([], "PID, mount and network namespaces"))
+    for extra, what in tries:
+        unshare = ["unshare", *extra, *spaces]
+        probe = subprocess.run([*unshare, "true"], capture_output=True, text=True)
+        if not probe.returncode:
+            break
+    else:
+        sys.exit(f"the test needs {what} of its own, which this system refuses: "
+                 f"{probe.stderr.strip()}")
+    env = {k: os.environ[k] for k in KEPT if k in os.environ}
+    os.execvpe("unshare", [*unshare, sys.executable, *sys.argv],
+               dict(env, LANG="C.UTF-8", LAUTARI_ISOLATED="1", HOME=tempfile.mkdtemp(prefix="lautari-world.")))
+
+
+# Ends every process of the world but this one, the first: politely, then,
+# past a deadline, outright; and reaps them.
+def end_all(grace=10):
+    assert os.getpid() == 1, "only the world's first process ends the others"
+    deadline = time.monotonic() + grace
+    with suppress(ProcessLookupError):
+        os.kill(-1, signal.SIGTERM)
+    with suppress(ChildProcessError):
+        while True:
+            if not os.waitpid(-1, os.WNOHANG)[0]:
+                if time.monotonic() > deadline:
+                    with suppress(ProcessLookupError):
+                        os.kill(-1, signal.SIGKILL)
+                time.sleep(0.05)
+    with suppress(OSError):
+        subprocess.run(["umount", os.environ["HOME"]])
+        os.rmdir(os.environ["HOME"])
 
 
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
 # its errors go to `log` (None: to ours).
 def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
-    if not shutil.which(cmd[0]):
-        sys.exit(f"{cmd[0]} is missing: install Debian's {PACKAGES.get(cmd[0], cmd[0])}")
+    for prog in cmd:
+        if (prog == cmd[0] or prog in PACKAGES) and not shutil.which(prog):
+            sys.exit(f"{prog} is missing: install Debian's {PACKAGES.get(prog, prog)}")
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
                                   start_new_session=True, stderr=log, stdout=out, text=True))
@@ -55,17 +99,40 @@ def expect(node, prop, get, want, timeout=10):
         time.sleep(0.05)
 
 
-# A private PipeWire, with WirePlumber and its PulseAudio server, as the
-# desktops of Debian 12 and 13 run it, and a null sink. Returns the list that
-# gathers each sound's properties as it starts and "end" as it ends.
+# Configuration files of the session, by their path under its home.
+CONFIG = {
+    # PipeWire with its PulseAudio server, as the desktops of Debian 12 and 13
+    # run it, and a null sink: nothing is heard.
+    "pipewire/pipewire.conf.d/lautari.conf":
+        'context.objects = [ { factory = adapter args = { factory.name = '
+        'support.null-audio-sink node.name = silence media.class = "Audio/Sink" '
+        'audio.position = [ FL FR ] } } ]\n'
+        'context.modules = [ { name = libpipewire-module-protocol-pulse args = {'
+        ' server.address = [ "unix:native" ] } } ]\n',
+    # WirePlumber without its device monitors: no sound card, Bluetooth
+    # device or camera of the machine's (0.4 reads Lua, 0.5 its own format).
+    "wireplumber/main.lua.d/51-lautari.lua":
+        "alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\n"
+        "libcamera_monitor.enabled = false\n",
+    "wireplumber/bluetooth.lua.d/51-lautari.lua": "bluez_monitor.enabled = false\n",
+    "wireplumber/wireplumber.conf.d/lautari.conf":
+        "wireplumber.profiles = { main = { monitor.alsa = disabled monitor.alsa-midi = disabled"
+        " monitor.bluez = disabled monitor.bluez.seat-monitoring = disabled"
+        " monitor.v4l2 = disabled monitor.libcamera = disabled } }\n",
+    # Speech, where a voice is installed, goes to the session's sound server.
+    "speech-dispatcher/speechd.conf": 'AudioOutputMethod "pulse"\n',
+}
+
+
+# The session's PipeWire. Returns the list that gathers each sound's
+# properties as it starts and "end" as it ends.
 def sound_server(env):
-    conf = os.path.join(env["HOME"], ".config", "pipewire", "pipewire.conf.d")
-    os.makedirs(conf)
-    with open(os.path.join(conf, "null-sink.conf"), "w") as f:
-        f.write('context.objects = [ { factory = adapter args = { factory.name = '
-                'support.null-audio-sink node.name = silence media.class = "Audio/Sink" '
-                'audio.position = [ FL FR ] } } ]\n')
-    for server in ["pipewire", "wireplumber", "pipewire-pulse"]:
+    for path, text in CONFIG.items():
+        os.makedirs(os.path.dirname(path := os.path.join(env["HOME"], ".config", path)),
+                    exist_ok=True)
+        with open(path, "w") as f:
+            f.write(text)
+    for server in ["pipewire", "wireplumber"]:
         start([server], env)
     expect("the sound server", "socket",
            lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
@@ -102,8 +169,7 @@ def listen(log, sounds):
 # or the Wayland compositor that `wayland(env)` starts, then the buses.
 @contextmanager
 def desktop(wayland=None):
-    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
-    env = dict(os.environ, XDG_RUNTIME_DIR=(run := tempfile.mkdtemp()), HOME=run)
+    env = dict(os.environ)
     try:
         if wayland:
             wayland(env)
@@ -116,9 +182,13 @@ def desktop(wayland=None):
               out=subprocess.DEVNULL)
         yield env
     finally:
-        for p in reversed(procs):
-            with suppress(ProcessLookupError):
-                os.killpg(p.pid, signal.SIGTERM)
-        with suppress(ChildProcessError):
-            while True:
-                os.waitpid(-1, 0)
+        end_all()
+
+
+if __name__ == "__main__":
+    isolate()
+    try:
+        status = subprocess.run(sys.argv[1:]).returncode
+    finally:
+        end_all()
+    sys.exit(status)
