@@ -32,10 +32,11 @@ env = dict(os.environ, DISPLAY=":7", WAYLAND_DISPLAY="wayland-0", XDG_SESSION_TY
            AT_SPI_BUS_ADDRESS=f"unix:path={run}/at-spi/bus", PULSE_SERVER=f"unix:{run}/pulse/native",
            PIPEWIRE_REMOTE="pipewire-0", SPEECHD_ADDRESS=f"unix_socket:{run}/speechd.sock",
            XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share")
-for path in ["/tmp/.X11-unix/X7", "bus", "at-spi/bus", "wayland-0", "pulse/native", "pipewire-0",
-             "speechd.sock", "speech-dispatcher/speechd.sock"]:
+for path in ["bus", "at-spi/bus", "wayland-0", "pulse/native", "pipewire-0", "speechd.sock",
+             "speech-dispatcher/speechd.sock"]:
     serve(os.path.join(run, path))
-if os.getpid() == 1:  # in a network namespace of its own
+if os.getpid() == 1:  # with X sockets and a network namespace of its own
+    serve("/tmp/.X11-unix/X7")
     serve("/tmp/.X11-unix/X7", abstract=True)
 os.symlink(shutil.which("sleep"), f"{home}/orca")
 orca = subprocess.Popen([f"{home}/orca", "infinity"])

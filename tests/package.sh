@@ -7,8 +7,8 @@
 # error or a warning (its warnings include man's about the man page), no
 # build folder in the package, a valid desktop entry and metainfo. Then the package's own command
 # line test runs on the program unpacked into a scratch root. Last, the
-# upstream tarball alone, without debian/, unpacked into a folder without a
-# version, is built and passes its display-free tests.
+# upstream tarball alone, without debian/ or git, unpacked into a folder
+# without a version, is built with its default options and passes its tests.
 #   package.sh SOURCE APP-ID
 set -euo pipefail
 id=$2
@@ -40,5 +40,6 @@ echo "package ok: $deb"
 mkdir "$scratch/tar ball"
 tar -xzf lautari_*.orig.tar.gz -C "$scratch/tar ball" --strip-components=1
 cd "$scratch/tar ball"
-{ cmake -S . -B "build dir" -DLAUTARI_SYSTEM_TESTS=OFF && cmake --build "build dir" -j"$(nproc)" &&
-    ctest --test-dir "build dir"; } >build.log 2>&1 || { tail -30 build.log; exit 1; }
+{ cmake -S . -B "build dir" && cmake --build "build dir" -j"$(nproc)" &&
+    ctest --test-dir "build dir" --output-on-failure; } >build.log 2>&1 ||
+    { tail -30 build.log; exit 1; }

@@ -74,19 +74,22 @@ void OnScreen::screenAndWindows() {
 // line it was told of.
 void OnScreen::newsOutlivesSevenMore() {
     static QList<QPointer<QObject>> lines;
+    static QStringList words;
     const auto handler = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-        if (e->type() == QAccessible::ObjectShow) lines << e->object();
+        if (e->type() != QAccessible::ObjectShow) return;
+        lines << e->object();
+        words << e->object()->objectName();
     });
     const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(handler); });
-    // The session bus starts the AT-SPI bus when asked for it; Qt's bridge, once
-    // it has found it, is active.
+    // The window opens and a new game starts before a screen reader comes up:
+    // the session bus starts the AT-SPI bus when asked for it, and Qt's bridge,
+    // once it has found it, is active. The first news is then the first move's.
+    Window w;
+    w->Mnu2Pelaajaa->click();
     QProcess::execute(u"dbus-send"_s, {u"--session"_s, u"--dest=org.a11y.Bus"_s, u"/org/a11y/bus"_s,
                                        u"org.a11y.Bus.GetAddress"_s});
     QTRY_VERIFY(QAccessible::isActive());
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    QCoreApplication::processEvents();
-    lines.clear();
+    QVERIFY(lines.isEmpty());
     const Sq moves[] = {a1, b1, a2, b2, b3, a3, c1, c2, c3};
     for (Sq s : moves) {
         w.click({s});
@@ -94,8 +97,8 @@ void OnScreen::newsOutlivesSevenMore() {
     }
     QCOMPARE(lines.size(), 9);
     QVERIFY(!lines[0]);
-    for (int k = 1; k < 9; ++k)
-        QVERIFY(lines[k] && lines[k]->objectName().startsWith(w->ruutu(moves[k]).objectName()));
+    for (int k = 0; k < 9; ++k)
+        QVERIFY((k == 0 || lines[k]) && words[k].startsWith(w->ruutu(moves[k]).objectName()));
 }
 
 QTEST_MAIN(OnScreen)

@@ -31,26 +31,29 @@ def isolate():
     if os.environ.get("LAUTARI_WORLD") == str(os.getpid()):
         ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: orphans come here
         if os.getpid() == 1:
-            for d, mode in [("/dev/snd", 755), ("/tmp/.X11-unix", 1777), ("/run/user", 755),
-                            (os.environ["HOME"], 700)]:
-                mount = os.path.dirname(d)
+            for d, kind in [("/proc", "proc"), ("/dev/snd", "tmpfs"), ("/tmp/.X11-unix", "tmpfs"),
+                            ("/run/user", "tmpfs"), (os.environ["HOME"], "tmpfs")]:
+                mount = d  # what a mount on `d` hangs from
                 while not os.path.ismount(mount):
                     mount = os.path.dirname(mount)
                 if os.path.isdir(d) and not subprocess.run(
                         ["mount", "--make-rprivate", mount], stderr=subprocess.DEVNULL).returncode:
-                    subprocess.run(["mount", "-t", "tmpfs", "-o", f"mode={mode}", "world", d],
-                                   check=True)
+                    subprocess.run(["mount", "-t", kind, "-o", "mode=1777" * (kind == "tmpfs"),
+                                    "world", d], check=True)
         os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(dir=os.environ["HOME"])
         return
     world = ["unshare", "--pid", "--mount", "--net", "--fork", "--kill-child",
              "--propagation", "unchanged"]
-    tries, refused = [world[:1] + ["--user", "--map-root-user"] + world[1:]], None
-    for unshare in tries + [world] * (os.getuid() == 0) + [[]]:
-        probe = subprocess.run([*unshare, "true"], capture_output=True, text=True)
+    own_proc = ["sh", "-c", "mount --make-rprivate /proc && mount -t proc world /proc"]
+    refused = None
+    for unshare in [world[:1] + ["--user", "--map-root-user"] + world[1:]] + [world] * (
+            os.getuid() == 0):
+        probe = subprocess.run(unshare + own_proc, capture_output=True, text=True)
         if not probe.returncode:
             break
         refused = refused or probe.stderr.strip()
-    if not unshare:
+    else:
+        unshare = []
         print(f"no namespaces of its own ({refused}): the test runs beside the machine's "
               "processes, and one killed outright may leave some behind")
     env = {k: os.environ[k] for k in KEPT if k in os.environ}
