@@ -63,12 +63,14 @@ def isolate():
                     HOME=tempfile.mkdtemp(prefix="lautari-world.")))
 
 
-# Ends every process that the test started, and any they left: politely,
-# then, past a deadline, outright; and reaps them. In a PID namespace they are
-# all the others in it; else the descendants of this process, the orphans
-# among them its own.
+# Ends every process that the test started, and any they left (the orphans
+# come to this one): politely, then, past a deadline, outright; and reaps them.
 def end_all(grace=10):
-    def descendants():
+    deadline, sig = time.monotonic() + grace, signal.SIGTERM
+    while True:
+        with suppress(ChildProcessError):
+            while os.waitpid(-1, os.WNOHANG)[0]:
+                pass
         parent = {}
         for d in filter(str.isdigit, os.listdir("/proc")):
             with suppress(OSError):
@@ -76,28 +78,14 @@ def end_all(grace=10):
         found = {os.getpid()}
         while more := {p for p, pp in parent.items() if pp in found} - found:
             found |= more
-        return found - {os.getpid()}
-
-    deadline, sig = time.monotonic() + grace, signal.SIGTERM
-    while True:
-        with suppress(ChildProcessError):
-            while os.waitpid(-1, os.WNOHANG)[0]:
-                pass
-        pids = [-1] if os.getpid() == 1 else descendants()
-        try:
-            if not pids:
-                break
-            for pid in pids:
-                os.kill(pid, sig)
-        except ProcessLookupError:
-            if pids == [-1]:  # none left
-                break
-        if time.monotonic() > deadline:
-            sig = signal.SIGKILL
+        if not (found := found - {os.getpid()}):
+            break
+        for pid in found:
+            with suppress(ProcessLookupError):
+                os.kill(pid, sig if time.monotonic() < deadline else signal.SIGKILL)
         time.sleep(0.05)
-    home = os.environ["HOME"]
-    subprocess.run(["umount", "--lazy", home], stderr=subprocess.DEVNULL)
-    shutil.rmtree(home, ignore_errors=True)
+    subprocess.run(["umount", "--lazy", os.environ["HOME"]], stderr=subprocess.DEVNULL)
+    shutil.rmtree(os.environ["HOME"], ignore_errors=True)
 
 
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
