@@ -57,15 +57,13 @@ def listen(env):
         f.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
     sounds = sound_server(env)
     start(["mutter", "--x11", "--replace", "--sm-disable"], env)
-    # Orca will not start beside another Orca of the same user that it finds
-    # with pgrep, such as the user's own: it looks in its own session only.
-    os.makedirs(bin := env["HOME"] + "/bin")
-    with open(bin + "/pgrep", "w") as f:
+    # Orca will not start beside another Orca of the same user that pgrep
+    # finds, such as the user's own: for it, pgrep looks in its session only.
+    with open(os.open(prefs + "/pgrep", os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
         f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
-    os.chmod(bin + "/pgrep", 0o755)
     # Orca speaks through the session's speech server, where a voice is
     # installed, into the session's silent sound server, beside the bell.
-    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PATH=bin + ":" + env["PATH"]))
+    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PATH=f"{prefs}:{env['PATH']}"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",

@@ -66,23 +66,22 @@ def isolate():
 # Ends every process that the test started, and any they left (the orphans
 # come to this one): politely, then, past a deadline, outright; and reaps them.
 def end_all(grace=10):
-    deadline, sig = time.monotonic() + grace, signal.SIGTERM
+    deadline, me = time.monotonic() + grace, os.getpid()
     while True:
         with suppress(ChildProcessError):
             while os.waitpid(-1, os.WNOHANG)[0]:
                 pass
-        parent = {}
+        parent, ours = {}, {me}
         for d in filter(str.isdigit, os.listdir("/proc")):
             with suppress(OSError):
                 parent[int(d)] = int(open(f"/proc/{d}/stat").read().rsplit(")", 1)[1].split()[1])
-        found = {os.getpid()}
-        while more := {p for p, pp in parent.items() if pp in found} - found:
-            found |= more
-        if not (found := found - {os.getpid()}):
+        while more := {p for p, pp in parent.items() if pp in ours} - ours:
+            ours |= more
+        if ours == {me}:
             break
-        for pid in found:
+        for pid in ours - {me}:
             with suppress(ProcessLookupError):
-                os.kill(pid, sig if time.monotonic() < deadline else signal.SIGKILL)
+                os.kill(pid, signal.SIGTERM if time.monotonic() < deadline else signal.SIGKILL)
         time.sleep(0.05)
     subprocess.run(["umount", "--lazy", os.environ["HOME"]], stderr=subprocess.DEVNULL)
     shutil.rmtree(os.environ["HOME"], ignore_errors=True)
@@ -116,28 +115,25 @@ def expect(node, prop, get, want, timeout=10):
         time.sleep(0.05)
 
 
-# Configuration files of the session, by their path under its home.
+# Configuration files of the session, by their path under its home:
+# PipeWire with its PulseAudio server, as the desktops of Debian 12 and 13 run
+# it, and a null sink, so that nothing is heard; WirePlumber without its
+# device monitors, so that no sound card, Bluetooth device or camera of the
+# machine's is opened (0.4 reads Lua, 0.5 its own format); speech, where a
+# voice is installed, to the session's sound server.
 CONFIG = {
-    # PipeWire with its PulseAudio server, as the desktops of Debian 12 and 13
-    # run it, and a null sink: nothing is heard.
-    "pipewire/pipewire.conf.d/lautari.conf":
-        'context.objects = [ { factory = adapter args = { factory.name = '
-        'support.null-audio-sink node.name = silence media.class = "Audio/Sink" '
-        'audio.position = [ FL FR ] } } ]\n'
-        'context.modules = [ { name = libpipewire-module-protocol-pulse args = {'
-        ' server.address = [ "unix:native" ] } } ]\n',
-    # WirePlumber without its device monitors: no sound card, Bluetooth
-    # device or camera of the machine's (0.4 reads Lua, 0.5 its own format).
-    "wireplumber/main.lua.d/51-lautari.lua":
-        "alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\n"
-        "libcamera_monitor.enabled = false\n",
-    "wireplumber/bluetooth.lua.d/51-lautari.lua": "bluez_monitor.enabled = false\n",
-    "wireplumber/wireplumber.conf.d/lautari.conf":
-        "wireplumber.profiles = { main = { monitor.alsa = disabled monitor.alsa-midi = disabled"
-        " monitor.bluez = disabled monitor.bluez.seat-monitoring = disabled"
-        " monitor.v4l2 = disabled monitor.libcamera = disabled } }\n",
-    # Speech, where a voice is installed, goes to the session's sound server.
-    "speech-dispatcher/speechd.conf": 'AudioOutputMethod "pulse"\n',
+    "pipewire/pipewire.conf.d/lautari.conf": 'context.objects = [ { factory = adapter args = {'
+    ' factory.name = support.null-audio-sink node.name = silence media.class = "Audio/Sink"'
+    ' audio.position = [ FL FR ] } } ] context.modules = [ { name ='
+    ' libpipewire-module-protocol-pulse args = { server.address = [ "unix:native" ] } } ]',
+    "wireplumber/main.lua.d/51-lautari.lua": "alsa_monitor.enabled = false "
+    "v4l2_monitor.enabled = false libcamera_monitor.enabled = false",
+    "wireplumber/bluetooth.lua.d/51-lautari.lua": "bluez_monitor.enabled = false",
+    "wireplumber/wireplumber.conf.d/lautari.conf": "wireplumber.profiles = { main = {"
+    " monitor.alsa = disabled monitor.alsa-midi = disabled monitor.bluez = disabled"
+    " monitor.bluez.seat-monitoring = disabled monitor.v4l2 = disabled"
+    " monitor.libcamera = disabled } }",
+    "speech-dispatcher/speechd.conf": 'AudioOutputMethod "pulse"',
 }
 
 
@@ -145,10 +141,9 @@ CONFIG = {
 # properties as it starts and "end" as it ends.
 def sound_server(env):
     for path, text in CONFIG.items():
-        os.makedirs(os.path.dirname(path := os.path.join(env["HOME"], ".config", path)),
-                    exist_ok=True)
+        os.makedirs(os.path.dirname(path := f"{env['HOME']}/.config/{path}"), exist_ok=True)
         with open(path, "w") as f:
-            f.write(text)
+            f.write(text + "\n")
     for server in ["pipewire", "wireplumber"]:
         start([server], env)
     expect("the sound server", "socket",
