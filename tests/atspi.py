@@ -112,7 +112,8 @@ def main(env):
     expect("the game", "threads", lambda: "threaded-ml" in {
         open(t).read().strip() for t in glob.glob(f"/proc/{process.pid}/task/*/comm")}, False)
     press(find(ITEM, "Lopeta"))
-    assert process.wait(30) == 0, (process.returncode, open(log).read())
+    status, said = process.wait(30), open(log).read()  # said once, however many bells fail
+    assert status == 0 and said.count("äänimerkki ei soi") == 1, (status, said)
     print("1 passed, 0 failed")
 
 
