@@ -8,11 +8,14 @@
 #include "support/referee.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTest>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +24,8 @@ class Pictures : public QObject {
 private slots:
     void window_data();
     void window();
+    void contrast_data();
+    void contrast();
 };
 
 // A script: squares click, "2P" and "1P" choose the players, "H" "K" "V"
@@ -136,6 +141,58 @@ void Pictures::window() {
     made.save(out);
     QFAIL(qPrintable(u"%1: %2 pixels differ from %3; see %4"_s.arg(name, QString::number(differing),
                                                                    reference, out)));
+}
+
+// Every text of the window mid-game and of the About box reads in a light, a
+// dark and both high-contrast palettes, switched to while they are open, as
+// measured from the pixels drawn:
+// the colour that stands out most from a text's ground, its ink, contrasts
+// with it at least 4.5:1, 3:1 for the large headings, as the web's
+// accessibility guidelines measure it.
+void Pictures::contrast_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << QPalette(QColor(53, 53, 53)); // white text
+    QTest::newRow("black on white") << QPalette(Qt::white);
+    QTest::newRow("white on black") << QPalette(Qt::black);
+}
+
+void Pictures::contrast() {
+    QFETCH(QPalette, palette);
+    const auto restore =
+        qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
+    Window w;
+    Referee referee(w);
+    for (const QString& step : {u"2P"_s, u"a1"_s, u"b1"_s, u"a2"_s, u"b2"_s, u"a3"_s, u"A"_s})
+        QCOMPARE(referee.apply(step), QString());
+    QApplication::setPalette(palette); // as the desktop switches it, the About box open
+    const auto luminance = [](QRgb c) {
+        double sum = 0;
+        for (auto [v, weight] :
+             {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
+            sum += weight * (v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.w.get(), w->about()}) {
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QImage picture = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const QLabel* label : shown->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().trimmed().isEmpty()) continue;
+            QHash<QRgb, int> seen;
+            const QRect r = label->contentsRect().translated(label->mapTo(shown, QPoint()));
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    ++seen[picture.pixel(x, y)];
+            const double ground =
+                luminance(std::ranges::max(seen.keys(), {}, [&](QRgb c) { return seen[c]; }));
+            double most = 1;
+            for (QRgb c : seen.keys())
+                most = std::max(most, (std::max(ground, luminance(c)) + 0.05) /
+                                          (std::min(ground, luminance(c)) + 0.05));
+            QVERIFY2(most >= (label->font().pointSize() >= 18 ? 3 : 4.5),
+                     qPrintable(u"%1: %2:1"_s.arg(label->text()).arg(most, 0, 'f', 2)));
+        }
+    }
 }
 
 QTEST_MAIN(Pictures)

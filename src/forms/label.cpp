@@ -14,8 +14,11 @@ Label::Label(QWidget* parent, const QString& caption, Qt::Alignment alignment, b
     if (sunken_) {
         setContentsMargins(kBorderWidth + 1, kBorderWidth, kBorderWidth + 1, kBorderWidth);
         setAutoFillBackground(true);
+        // Black ink on the white field whatever the desktop's colours, so
+        // that the two read on each other in a dark theme too.
         QPalette pal = palette();
         pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::WindowText, Qt::black);
         setPalette(pal);
     }
 }

@@ -9,6 +9,7 @@
 #include "ui/ohje.h"
 #include "ui/tekstit.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -34,9 +35,6 @@ QLabel* kentta(QWidget* parent, const char* nimi, const QString& sisalto, const 
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(pikseleina(paikka));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
     return label;
 }
 
@@ -72,17 +70,37 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     // "readme.txt" at the end of the description opens the rules: a link
     // drawn like the words around it. Screen readers get the plain words.
     lblDescription->setAccessibleName(lblDescription->text());
-    QString kuvaus = lblDescription->text().toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
-    kuvaus.replace(teksti::kOhjeTiedosto.toString(),
-                   QStringLiteral("<a href=\"ohje\" style=\"color:#000000; "
-                                  "text-decoration:none\">%1</a>")
-                       .arg(teksti::kOhjeTiedosto));
     lblDescription->setTextFormat(Qt::RichText);
-    lblDescription->setText(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(kuvaus));
     lblDescription->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(lblDescription, &QLabel::linkActivated, this, [this] { avaaOhje(this); });
+    varita();
 
     cmdOK->setFocus();
+}
+
+// The box's words are black where black reads on the desktop's window colour;
+// on a dark one, they take the desktop's own text colour. Again whenever the
+// desktop's colours change.
+void frmAbout::varita() {
+    const QColor muste = palette().color(QPalette::Window).lightness() >= 128
+                             ? QColor(Qt::black)
+                             : palette().color(QPalette::WindowText);
+    for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer}) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, muste);
+        label->setPalette(pal);
+    }
+    QString kuvaus = lblDescription->accessibleName().toHtmlEscaped();
+    kuvaus.replace(u'\n', QStringLiteral("<br>"))
+        .replace(teksti::kOhjeTiedosto.toString(),
+                 QStringLiteral("<a href=\"ohje\" style=\"color:%1; text-decoration:none\">%2</a>")
+                     .arg(muste.name(), teksti::kOhjeTiedosto));
+    lblDescription->setText(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(kuvaus));
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) varita();
 }
 
 void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }

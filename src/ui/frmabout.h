@@ -26,7 +26,11 @@ public:
     QLabel* lblDisclaimer;
     QPushButton* cmdOK;
 
+private:
+    void varita(); // colours the words
+
 protected:
     void reject() override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
