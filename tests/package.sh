@@ -42,4 +42,4 @@ tar -xzf lautari_*.orig.tar.gz -C "$scratch/tar ball" --strip-components=1
 cd "$scratch/tar ball"
 { cmake -S . -B "build dir" && cmake --build "build dir" -j"$(nproc)" &&
     ctest --test-dir "build dir" --output-on-failure; } >build.log 2>&1 ||
-    { tail -30 build.log; exit 1; }
+    { tail -30 build.log; tools/failed-tests "build dir"; exit 1; }
