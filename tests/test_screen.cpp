@@ -4,13 +4,11 @@
 // after each move, a screen reader's focus and a new game. Then, under a
 // window manager (mutter), the About box and the rules window come to the
 // front when they are asked for again, as the window manager decides it.
-// First, with Qt's AT-SPI bridge active, the lines of news for a screen reader.
 #include "support/window.h"
 
 #include <QAccessible>
 #include <QDialog>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
@@ -19,7 +17,6 @@ using namespace Qt::StringLiterals;
 class OnScreen : public QObject {
     Q_OBJECT
 private slots:
-    void newsOutlivesSevenMore();
     void screenAndWindows();
 };
 
@@ -67,39 +64,6 @@ void OnScreen::screenAndWindows() {
     QTRY_COMPARE(QGuiApplication::focusWindow(), rules->windowHandle());
     mutter.terminate();
     mutter.waitForFinished();
-}
-
-// Each line of news for a screen reader is an object of its own, named by its
-// words, and outlives the next seven: a reader that is behind still reads the
-// line it was told of.
-void OnScreen::newsOutlivesSevenMore() {
-    static QList<QPointer<QObject>> lines;
-    static QStringList words;
-    const auto handler = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-        if (e->type() != QAccessible::ObjectShow) return;
-        lines << e->object();
-        words << e->object()->objectName();
-    });
-    const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(handler); });
-    // The window opens and a new game starts before a screen reader comes up:
-    // the session bus starts the AT-SPI bus when asked for it, and Qt's bridge,
-    // once it has found it, is active. The first news is then the first move's.
-    Window w;
-    w->Mnu2Pelaajaa->click();
-    QProcess::execute(u"dbus-send"_s, {u"--session"_s, u"--dest=org.a11y.Bus"_s, u"/org/a11y/bus"_s,
-                                       u"org.a11y.Bus.GetAddress"_s});
-    QTRY_VERIFY(QAccessible::isActive());
-    QCoreApplication::processEvents();
-    lines.clear(), words.clear();
-    const Sq moves[] = {a1, b1, a2, b2, b3, a3, c1, c2, c3};
-    for (Sq s : moves) {
-        w.click({s});
-        QCoreApplication::processEvents();
-    }
-    QCOMPARE(lines.size(), 9);
-    QVERIFY(!lines[0]);
-    for (int k = 0; k < 9; ++k)
-        QVERIFY((k == 0 || lines[k]) && words[k].startsWith(w->ruutu(moves[k]).objectName()));
 }
 
 QTEST_MAIN(OnScreen)
