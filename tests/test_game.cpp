@@ -3,7 +3,7 @@
 // the About box; the keyboard and the mouse; the computer's random move.
 // (Scripted sessions end in test_pictures, every game against each level is
 // played out by the strength test.)
-#include "support/referee.h"
+#include "support/window.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "ui/ohje.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +22,20 @@ void Window::click(std::initializer_list<Sq> squares) {
         QTest::mouseClick(&w->ruutu(s), Qt::LeftButton);
 }
 
+void Window::apply(QStringView events) {
+    std::optional<forms::MenuItem>* items[] = {&w->MnuUusi,    &w->MnuHelppo,    &w->MnuKeskitaso,
+                                               &w->MnuVaikea,  &w->Mnu1Pelaaja,  &w->Mnu2Pelaajaa,
+                                               &w->MnuPelaaja, &w->MnuTietokone, &w->MnuTietoja};
+    for (QStringView event : events.split(u' ', Qt::SkipEmptyParts)) {
+        const int i = int(kEvents.indexOf(event));
+        QVERIFY2(i >= 0, qPrintable(event.toString()));
+        if (i < 9) click({kRuudut[i]});
+        if (i >= 9 && i < 18) (*items[i - 9])->click();
+        if (i == 18 && w->about()) w->about()->cmdOK->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 QDialog* Window::ownRules() {
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nowhere"); // the opener is looked up as it starts
@@ -29,16 +44,6 @@ QDialog* Window::ownRules() {
     QDialog* rules = nullptr;
     (void)QTest::qWaitFor([&] { return (rules = w->findChild<QDialog*>(u"Ohje"_s)); });
     return rules; // null where it never came
-}
-
-QString Window::lines() const {
-    QStringList out;
-    for (int L = 1; L <= 8; ++L) {
-        const int shown =
-            w->Viiva(L, 1).isVisible() + w->Viiva(L, 2).isVisible() + w->Viiva(L, 3).isVisible();
-        if (shown) out << QString::number(L) + (shown < 3 ? u" in part"_s : QString());
-    }
-    return out.join(u' ');
 }
 
 int Window::finishedGames() const {
