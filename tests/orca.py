@@ -8,6 +8,7 @@
 # news must come last, after what the keys themselves make Orca say.
 #   orca.py GAME
 import os, re, subprocess, sys
+from contextlib import suppress
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, isolate, sound_server, start
@@ -65,7 +66,8 @@ def listen(env):
         f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
     # Orca speaks through the session's speech server, where a voice is
     # installed, into the session's silent sound server, beside the bell.
-    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PATH=f"{prefs}:{env['PATH']}"))
+    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PATH=f"{prefs}:{env['PATH']}"),
+          log=open(log + ".err", "w"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",
@@ -109,7 +111,13 @@ def listen(env):
 
 isolate()
 with desktop() as env:
-    heard_by_line = listen(env)
+    try:
+        heard_by_line = listen(env)
+    except BaseException:  # the end of what Orca wrote, for why it stopped or fell behind
+        for name in ("orca.log.err", "orca.log"):
+            with suppress(OSError):
+                print(f"== {name}:", *open(f"{env['HOME']}/{name}").readlines()[-20:], sep="")
+        raise
     for (keys, news), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
         # The news comes last, after what the keys themselves make Orca say.

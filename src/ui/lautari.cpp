@@ -3,6 +3,7 @@
 #include "ui/lautari.h"
 
 #include "forms/accessible.h"
+#include "forms/colour.h"
 #include "forms/font.h"
 #include "forms/label.h"
 #include "forms/twips.h"
@@ -195,6 +196,15 @@ void Lautari::luoValikot() {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { avaaOhje(this); });
     qApp->installEventFilter(this);
+    varitaValikot();
+}
+
+// The opened menu's highlighted item reads on any desktop's colours, again
+// whenever they change.
+void Lautari::varitaValikot() {
+    forms::readableHighlight(menuBar(), this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        forms::readableHighlight(menu, this);
 }
 
 void Lautari::avaaValikko() { menuBar()->setActiveAction(menuBar()->actions().constFirst()); }
@@ -238,4 +248,5 @@ void Lautari::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         setWindowState(windowState() & ~Qt::WindowMaximized);
+    if (event->type() == QEvent::PaletteChange) varitaValikot();
 }

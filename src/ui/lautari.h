@@ -124,6 +124,7 @@ private:
     void luoRuudukko(QWidget* client);
     void luoTulostaulu(QWidget* client);
     void luoValikot();
+    void varitaValikot();
 
     void klikkaus(Sq s);
     void siirraFokus(Sq s, int dx, int dy);
