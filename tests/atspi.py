@@ -45,7 +45,7 @@ def main(env):
         assert node.queryAction().getName(0) == "Press", (node.name, node.queryAction().getName(0))
         node.queryAction().doAction(0)
 
-    expect("the game", "frame", lambda: bool(find(FRAME, "Lautari -98 ")), True, 30)
+    expect("the game", "frame", lambda: bool(find(FRAME, "Lautari -98 ")), True)
     frame = find(FRAME, "Lautari -98 ")
     named = lambda roles: pyatspi.findAllDescendants(frame, lambda n: n.getRole() in roles)
     squares = named([BUTTON])

@@ -101,8 +101,9 @@ def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
         return f.readline().strip() if reply else procs[-1]
 
 
-# Polls until `get()` equals `want`; else names the node and property that disagreed.
-def expect(node, prop, get, want, timeout=10):
+# Polls until `get()` equals `want`, for as long as a busy machine may need;
+# else names the node and property that disagreed.
+def expect(node, prop, get, want, timeout=30):
     deadline = time.monotonic() + timeout
     while True:
         try:
@@ -120,7 +121,8 @@ def expect(node, prop, get, want, timeout=10):
 # it, and a null sink, so that nothing is heard; WirePlumber without its
 # device monitors, so that no sound card, Bluetooth device or camera of the
 # machine's is opened (0.4 reads Lua, 0.5 its own format); speech, where a
-# voice is installed, to the session's sound server.
+# voice is installed, to the session's sound server, from a speech server
+# that stays while the session lasts.
 CONFIG = {
     "pipewire/pipewire.conf.d/lautari.conf": 'context.objects = [ { factory = adapter args = {'
     ' factory.name = support.null-audio-sink node.name = silence media.class = "Audio/Sink"'
@@ -133,7 +135,7 @@ CONFIG = {
     " monitor.alsa = disabled monitor.alsa-midi = disabled monitor.bluez = disabled"
     " monitor.bluez.seat-monitoring = disabled monitor.v4l2 = disabled"
     " monitor.libcamera = disabled } }",
-    "speech-dispatcher/speechd.conf": 'AudioOutputMethod "pulse"',
+    "speech-dispatcher/speechd.conf": 'AudioOutputMethod "pulse"\nTimeout 0',
 }
 
 
