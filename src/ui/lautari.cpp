@@ -20,6 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 
 using forms::px;
 using forms::pxF;
@@ -157,6 +158,7 @@ void Lautari::luoValikot() {
     auto valikko = [this](const char* nimi, QStringView otsikko) {
         QMenu* menu = menuBar()->addMenu(otsikko.toString());
         menu->setObjectName(QString::fromLatin1(nimi));
+        connect(menu, &QMenu::aboutToHide, this, &Lautari::palaaValikosta);
         return menu;
     };
     auto kohta = [this](std::optional<forms::MenuItem>& item, QMenu* menu, const char* nimi,
@@ -207,7 +209,26 @@ void Lautari::varitaValikot() {
         forms::readableHighlight(menu, this);
 }
 
-void Lautari::avaaValikko() { menuBar()->setActiveAction(menuBar()->actions().constFirst()); }
+// The menu bar holds the focus while it is used from the keyboard, so that
+// moving from one menu to the next does not bring a screen reader back to the
+// square behind them for a moment.
+void Lautari::avaaValikko() {
+    if (!valikostaFokus_) valikostaFokus_ = QApplication::focusWidget();
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+// Once no menu is open and the menu bar is left, the focus goes back to where
+// it was.
+void Lautari::palaaValikosta() {
+    QTimer::singleShot(0, this, [this] {
+        if (!valikostaFokus_ || QApplication::activePopupWidget() || menuBar()->activeAction())
+            return;
+        if (!QApplication::focusWidget() || QApplication::focusWidget() == menuBar())
+            valikostaFokus_->setFocus(Qt::MenuBarFocusReason);
+        valikostaFokus_ = nullptr;
+    });
+}
 
 // Alt pressed and released alone opens the menu bar, as F10 does.
 bool Lautari::eventFilter(QObject* watched, QEvent* event) {
@@ -215,6 +236,7 @@ bool Lautari::eventFilter(QObject* watched, QEvent* event) {
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        palaaValikosta();
         if (type == QEvent::KeyPress)
             altYksin_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
         else if (key->key() == Qt::Key_Alt && altYksin_) {

@@ -129,6 +129,7 @@ private:
     void klikkaus(Sq s);
     void siirraFokus(Sq s, int dx, int dy);
     void avaaValikko();
+    void palaaValikosta();
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
     void saannot(std::span<const Rule> taulu, QStringView merkki);
@@ -141,9 +142,10 @@ private:
     std::array<forms::LineControl, 24> viivat_;
     std::unique_ptr<forms::RandomSource> random_;
     QPointer<frmAbout> about_;
-    bool altYksin_ = false;          // Alt is down with no other key since
-    forms::News* news_ = nullptr;    // what each event changed, for screen readers
-    QPointer<QWidget> lukittuFokus_; // the square that had the focus when the board locked
+    bool altYksin_ = false;            // Alt is down with no other key since
+    forms::News* news_ = nullptr;      // what each event changed, for screen readers
+    QPointer<QWidget> lukittuFokus_;   // the square that had the focus when the board locked
+    QPointer<QWidget> valikostaFokus_; // where the focus goes back to from the menu bar
 };
 
 // The nine squares' click handlers, in the order a1..c3.
