@@ -65,6 +65,8 @@ void Pictures::window_data() {
         {"counts", "2P", 0},
         {"about", "A", 0},
         {"rules", "", 0},
+        {"dark-mid-game", "@c3 a1 @a3 b2", 0},
+        {"dark-about", "A", 0},
     };
     // clang-format on
     for (auto [name, script, beeps] : rows)
@@ -74,6 +76,9 @@ void Pictures::window_data() {
 void Pictures::window() {
     QFETCH(QString, script);
     const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const auto restore =
+        qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
+    if (name.startsWith(u"dark")) QApplication::setPalette(QPalette(QColor(53, 53, 53)));
     Window w;
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts))
         step.startsWith(u'@') ? w.random->pushSquares({int(kEvents.indexOf(step.mid(1)))})
@@ -101,12 +106,15 @@ void Pictures::window() {
         w->Voitot[0]->setText(u"12"_s);
         w->Haviot[2]->setText(u"100"_s);
     }
-    if (name == u"about") shown = w->about();
+    if (name.endsWith(u"about")) shown = w->about();
     if (name == u"rules") QVERIFY((shown = w.ownRules()));
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    const QString reference = QStringLiteral(LAUTARI_PICTURES "/%1.png").arg(name);
+    // At another scale than 1, the picture of that scale: "about@1.5".
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    const QString file = name + (scale == u"1" ? QString() : u'@' + scale) + u".png"_s;
+    const QString reference = QStringLiteral(LAUTARI_PICTURES "/") + file;
     if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write") {
         QVERIFY(made.save(reference));
         return;
@@ -149,7 +157,7 @@ void Pictures::window() {
             differing += differs(x, y) && !speck(x, y);
     if (!differing) return;
     QDir().mkpath(u"pictures"_s);
-    const QString out = QDir::current().absoluteFilePath(u"pictures/%1.png"_s.arg(name));
+    const QString out = QDir::current().absoluteFilePath(u"pictures/"_s + file);
     made.save(out);
     QFAIL(qPrintable(u"%1: %2 pixels differ from %3; see %4"_s.arg(name, QString::number(differing),
                                                                    reference, out)));
