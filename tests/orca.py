@@ -2,22 +2,26 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind player hears: Debian's screen reader Orca listens on an X server
 # with a window manager while keys typed with xdotool (and one mouse click)
-# play the game. Orca writes each utterance to its debug file, which the test
+# play the game; with --wayland, as GNOME runs it: the game a native client of
+# mutter on Wayland, headless and without an X server, the keys sent through
+# mutter as its remote desktop sends them. Orca writes each utterance to its debug file, which the test
 # reads as it goes: each line of keys waits for its news (and its bell), and
 # what Orca said is placed by where in the file each line of keys began. The
 # news must come last, after what the keys themselves make Orca say.
-#   orca.py GAME
-import os, re, subprocess, sys
+#   orca.py [--wayland] GAME
+import os, re, subprocess, sys, time
 from contextlib import suppress
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, isolate, sound_server, start
 
-game = sys.argv[1]
+wayland, game = sys.argv[1] == "--wayland", sys.argv[-1]
 # Keys, and the news that they bring: a first move, whose reply at Keskitaso
 # is drawn at random (any square: ".."); one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
-# them faster than anyone can speak; two players to a win; Tiedosto > Lopeta.
+# them faster than anyone can speak; two players to a win; the About box and
+# the rules opened and closed, with what Orca must say of them; Tiedosto >
+# Lopeta.
 SCRIPT = [
     ("space", ["a1: Risti, ..: Nolla"]),  # no new game is told that was not asked for
     ("F10 Right Down Down Return", ["Uusi peli"]),  # VaikeusTaso > Vaikea
@@ -34,6 +38,10 @@ SCRIPT = [
     ("click a2", ["a2: Risti, Vuoro : Pelaaja 2"]),
     ("Down space", ["b2: Nolla, Vuoro : Pelaaja 1"]),
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
+    ("F10 Down Down Return", [], "Tietoja dialog"),  # Tiedosto > Tietoja
+    ("Escape", [], "Lautari -98"),
+    ("F1", [], "readme.txt dialog"),  # the game's own, where no viewer is found
+    ("Escape", [], "Lautari -98"),
     ("F10 Up Return", []),
 ]
 
@@ -42,12 +50,42 @@ MENUS = ("Tiedosto", "Uusi", "Tietoja", "Lopeta", "Helppo", "Keskitaso", "Vaikea
          "2 Pelaajaa")
 
 
+# Keys as a keyboard sends them: on X11 through the X server (xdotool); on
+# Wayland through GNOME's compositor, as its remote desktop does.
+KEYSYMS = {"space": 0x20, "Return": 0xFF0D, "Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53,
+           "Down": 0xFF54, "F2": 0xFFBF, "F10": 0xFFC7, "Shift_L": 0xFFE1, "Escape": 0xFF1B, "F1": 0xFFBE}
+
+
+def keyboard():
+    if not wayland:
+        return lambda keys, delay: subprocess.run(
+            ["xdotool", "key", "--delay", str(delay), *keys.split()], check=True)
+    from gi.repository import Gio, GLib
+    bus, desk = Gio.bus_get_sync(Gio.BusType.SESSION), "org.gnome.Mutter.RemoteDesktop"
+    call = lambda path, method, args=None, reply=None: bus.call_sync(
+        desk, path, desk + ".Session" * (path != "/" + desk.replace(".", "/")), method, args,
+        reply and GLib.VariantType(reply), 0, 10000, None)
+    path = []
+    expect("mutter", "a remote desktop session", lambda: bool(path or path.append(
+        call("/org/gnome/Mutter/RemoteDesktop", "CreateSession", reply="(o)")[0])), True)
+    call(path[0], "Start")
+
+    def press(keys, delay):
+        for key in keys.split():
+            for down in (True, False):
+                call(path[0], "NotifyKeyboardKeysym", GLib.Variant("(ub)", (KEYSYMS[key], down)))
+            time.sleep(delay / 1000)
+    press("Shift_L", 0)  # the first key of a new virtual keyboard reaches no window
+    return press
+
+
 # What Orca has said so far. It ends an utterance with a full stop where it has
 # no punctuation of its own; Orca 48 says "notification" and then the news,
 # Orca 43 both at once.
 def spoken(log):
     said = []
-    for words in re.findall(r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M):
+    for words in re.findall(r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M | re.S):
+        words = re.sub(r"\n +", " ", words)  # an utterance of several lines
         if said and said[-1] == "notification":
             said[-1] += " " + words
         else:
@@ -63,62 +101,82 @@ def listen(env):
     with open(prefs + "/orca-customizations.py", "w") as f:
         f.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
     sounds = sound_server(env)
-    start(["mutter", "--x11", "--replace", "--sm-disable"], env)
-    # Orca will not start beside another Orca of the same user that pgrep
-    # finds, such as the user's own: for it, pgrep looks in its session only.
-    with open(os.open(prefs + "/pgrep", os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
-        f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
+    if wayland:  # GNOME's compositor, headless, and no X server
+        env["WAYLAND_DISPLAY"] = "wayland-lautari"
+        start(["mutter", "--wayland", "--headless", "--no-x11", "--virtual-monitor", "1024x768",
+               "--wayland-display", env["WAYLAND_DISPLAY"]], env)
+    else:
+        start(["mutter", "--x11", "--replace", "--sm-disable"], env)
+    # Stand-ins first on the path. pgrep looks in Orca's session only: Orca
+    # will not start beside another Orca of the same user that pgrep finds,
+    # such as the user's own. xdg-open finds no viewer for the game's rules.
+    # On Wayland, where there is no X server, xkbcomp gives an empty keyboard
+    # map: Orca 43 stops where it cannot read one (Orca 48 goes on).
+    for name, script in [("pgrep", 'exec /usr/bin/pgrep -s 0 "$@"'), ("xdg-open", "exit 3"),
+                         ("xkbcomp", "true")][:2 + wayland]:
+        with open(os.open(f"{prefs}/{name}", os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
+            f.write(f"#!/bin/sh\n{script}\n")
     # Orca speaks through the session's speech server, where a voice is
     # installed, into the session's silent sound server, beside the bell. The
     # server has loaded its voices before Orca starts: Orca gives up on itself
     # where its start takes ten seconds, as on a busy machine.
     subprocess.run(["spd-say", "--list-synthesis-voices"], env=env, capture_output=True,
                    timeout=60)
-    start(["orca", "--debug-file", log, "-u", prefs], dict(env, PATH=f"{prefs}:{env['PATH']}"),
+    # On Wayland, Orca still reads a keyboard map through X: a display that does
+    # not exist will do.
+    start(["orca", "--debug-file", log, "-u", prefs],
+          dict(env, PATH=f"{prefs}:{env['PATH']}", DISPLAY=env.get("DISPLAY", ":none")),
           log=open(log + ".err", "w"))
     os.environ.update(env)
     import pyatspi
     expect("Orca", "running",
            lambda: any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)), True, 60)
-    process = start([game], dict(env, QT_QPA_PLATFORM="xcb"), log=None)
+    press = keyboard()
+    process = start([game], dict(env, QT_QPA_PLATFORM="wayland" if wayland else "xcb",
+                                 PATH=f"{prefs}:{env['PATH']}"), log=None)
     read = lambda *cmd: subprocess.run(cmd, capture_output=True, text=True, timeout=30).stdout
-    # By its class: mutter 48 draws frames in a client of its own, whose frame
-    # windows bear the title of the window they hold.
-    window = read("xdotool", "search", "--sync", "--classname", "^lautari$").split()[0]
-    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
-    # The window opens where it always has, its frame's corner at (100, 74).
-    inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
-    frame = re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
-    assert [int(inner[0]) - int(frame[0]), int(inner[1]) - int(frame[2])] == [100, 74], inner
+    if not wayland:  # where mutter on Wayland activates the window by itself
+        # By its class: mutter 48 draws frames in a client of its own, whose
+        # frame windows bear the title of the window they hold.
+        window = read("xdotool", "search", "--sync", "--classname", "^lautari$").split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
+        # The window opens where it always has, its frame's corner at (100, 74).
+        inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
+        frame = re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+        assert [int(inner[0]) - int(frame[0]), int(inner[1]) - int(frame[2])] == [100, 74], inner
     expect("Orca", "the window's title said",
            lambda: any(w.startswith("Lautari -98") for w in spoken(log)), True, 60)
 
     marks, told, bells = [], 0, 0  # where in what Orca said each line of keys began
-    for keys, news in SCRIPT:
+    for keys, news, *said in SCRIPT:
         marks.append(len(spoken(log)))
-        if keys.startswith("click"):
+        if keys.startswith("click") and wayland:  # no pointer at a place: the keys to it
+            press("Up Right space", 150)
+        elif keys.startswith("click"):
             app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
             square = pyatspi.findDescendant(app, lambda n: n.name == keys[6:] + ": tyhjä")
             x, y, w, h = square.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
         else:  # at a quick typist's pace, the quick succession quicker
-            delay = "40" if keys == "F2 F2 F2" else "150"
-            subprocess.run(["xdotool", "key", "--delay", delay, *keys.split()], check=True)
+            press(keys, 40 if keys == "F2 F2 F2" else 150)
         told += len(news)
+        expect(f"Orca after {keys}", "what it said", lambda: any(
+            w.startswith(tuple(said)) for w in spoken(log)[marks[-1]:]) or not said, True)
         expect(f"Orca after {keys}", "news told",
                lambda: sum(w.startswith("notification ") for w in spoken(log)), told)
-        # The draw and the win ring the X server's bell, which the window manager sounds.
-        bells += any(end in n for n in news for end in ("Tasapeli", "Voittaja"))
-        expect(f"the sound server after {keys}", "bells",
-               lambda: sum(s != "end" and s.get("event.id") == "bell-window-system"
-                           for s in sounds), bells)
+        # The draw rings a bell and the win two: on X11 the X server's, which
+        # the window manager sounds (the win's two as one); on Wayland the game's own.
+        bells += sum("Tasapeli" in n or ("Voittaja" in n) * (1 + wayland) for n in news)
+        expect(f"the sound server after {keys}", "bells", lambda: sum(s != "end" and (
+            s.get("event.id") == "bell-window-system" or s.get("application.name") == "Lautari -98")
+            for s in sounds), bells)
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     said = spoken(log)
     return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
 
 
 isolate()
-with desktop() as env:
+with desktop(wayland=(lambda env: None) if wayland else None) as env:
     try:
         heard_by_line = listen(env)
     except BaseException:  # the end of what Orca wrote, for why it stopped or fell behind
@@ -126,7 +184,7 @@ with desktop() as env:
             with suppress(OSError):
                 print(f"== {name}:", *open(f"{env['HOME']}/{name}").readlines()[-20:], sep="")
         raise
-    for (keys, news), words in zip(SCRIPT, heard_by_line):
+    for (keys, news, *_), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
         # The news comes last, after what the keys themselves make Orca say.
         assert len(heard) == len(news) and all(re.fullmatch(
