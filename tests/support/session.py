@@ -146,10 +146,13 @@ def sound_server(env):
         os.makedirs(os.path.dirname(path := f"{env['HOME']}/.config/{path}"), exist_ok=True)
         with open(path, "w") as f:
             f.write(text + "\n")
-    for server in ["pipewire", "wireplumber"]:
-        start([server], env)
-    expect("the sound server", "socket",
-           lambda: os.path.exists(env["XDG_RUNTIME_DIR"] + "/pulse/native"), True)
+    # WirePlumber, which links each sound to the sink, gives up at once where
+    # PipeWire is not yet listening: no sound would then ever play or end.
+    start(["pipewire"], env)
+    expect("the sound server", "sockets", lambda: all(
+        os.path.exists(f"{env['XDG_RUNTIME_DIR']}/{s}") for s in ("pipewire-0", "pulse/native")),
+        True)
+    start(["wireplumber"], env)
     sounds = []
     # A line at a time, as pw-mon would write to a terminal, not 4 KiB at a time.
     log = start(["stdbuf", "-oL", "pw-mon", "-N"], env, out=subprocess.PIPE).stdout
