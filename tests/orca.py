@@ -140,9 +140,12 @@ def listen(env):
         # frame windows bear the title of the window they hold.
         window = read("xdotool", "search", "--sync", "--classname", "^lautari$").split()[0]
         subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=30)
-        # The window opens where it always has, its frame's corner at (100, 74).
+        # The window opens where it always has, its frame's corner at (100, 74),
+        # once mutter has framed it.
+        extents = lambda: re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+        expect("mutter", "the window's frame", lambda: len(extents()), 4)
         inner = re.findall(r"Absolute upper-left .: +(-?\d+)", read("xwininfo", "-id", window))
-        frame = re.findall(r"\d+", read("xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+        frame = extents()
         assert [int(inner[0]) - int(frame[0]), int(inner[1]) - int(frame[2])] == [100, 74], inner
     expect("Orca", "the window's title said",
            lambda: any(w.startswith("Lautari -98") for w in spoken(log)), True, 60)
