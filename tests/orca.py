@@ -20,7 +20,7 @@ wayland, game = sys.argv[1] == "--wayland", sys.argv[-1]
 # is drawn at random (any square: ".."); one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
 # them faster than anyone can speak; two players to a win; the About box and
-# the rules opened and closed, with what Orca must say of them; Tiedosto >
+# the rules opened and closed, with what Orca must say of the box; Tiedosto >
 # Lopeta.
 SCRIPT = [
     ("space", ["a1: Risti, ..: Nolla"]),  # no new game is told that was not asked for
@@ -40,7 +40,7 @@ SCRIPT = [
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
     ("F10 Down Down Return", [], "Tietoja dialog"),  # Tiedosto > Tietoja
     ("Escape", []),  # closed, or F1 would not reach the game's window
-    ("F1", [], "readme.txt dialog"),  # the game's own, where no viewer is found
+    ("F1", []),  # the game's own window, where no viewer is found
     ("Escape", []),  # closed, or F10 would not reach the game's window
     ("F10 Up Return", []),
 ]
