@@ -187,7 +187,7 @@ with desktop(wayland=(lambda env: None) if wayland else None) as env:
             with suppress(OSError):
                 print(f"== {name}:", *open(f"{env['HOME']}/{name}").readlines()[-20:], sep="")
         raise
-    for (keys, news, *_), words in zip(SCRIPT, heard_by_line):
+    for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
         # The news comes last, after what the keys themselves make Orca say.
         assert len(heard) == len(news) and all(re.fullmatch(
