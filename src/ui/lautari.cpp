@@ -221,6 +221,7 @@ void Lautari::avaaValikko() {
 // Once no menu is open and the menu bar is left, the focus goes back to where
 // it was.
 void Lautari::palaaValikosta() {
+    if (!valikostaFokus_) return; // the menu bar was not opened from the keyboard
     QTimer::singleShot(0, this, [this] {
         if (!valikostaFokus_ || QApplication::activePopupWidget() || menuBar()->activeAction())
             return;
