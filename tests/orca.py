@@ -22,6 +22,7 @@ wayland, game = sys.argv[1] == "--wayland", sys.argv[-1]
 # them faster than anyone can speak; two players to a win; the About box and
 # the rules opened and closed, with what Orca must say of the box; Tiedosto >
 # Lopeta.
+QUICK = "F2 F2 F2"  # typed faster than anyone can speak
 SCRIPT = [
     ("space", ["a1: Risti, ..: Nolla"]),  # no new game is told that was not asked for
     ("F10 Right Down Down Return", ["Uusi peli"]),  # VaikeusTaso > Vaikea
@@ -31,7 +32,7 @@ SCRIPT = [
     ("Down Down Left space", ["c1: Risti, b1: Nolla"]),
     ("Up Right Right space", ["b3: Risti, Tasapeli (Ruudukko Täysi)"]),
     ("space F2", ["Uusi peli"]),  # a locked board says nothing new
-    ("F2 F2 F2", ["Uusi peli"] * 3),
+    (QUICK, ["Uusi peli"] * 3),
     ("F10 Right Right Down Return", ["Uusi peli, Vuoro : Pelaaja 1"]),  # Pelaajia > 2 Pelaajaa
     ("Up Up Left Left space", ["a1: Risti, Vuoro : Pelaaja 2"]),
     ("space Down space", ["b1: Nolla, Vuoro : Pelaaja 1"]),  # a taken square says nothing
@@ -161,7 +162,7 @@ def listen(env):
             x, y, w, h = square.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
         else:  # at a quick typist's pace, the quick succession quicker
-            press(keys, 40 if keys == "F2 F2 F2" else 150)
+            press(keys, 40 if keys == QUICK else 150)
         told += len(news)
         expect(f"Orca after {keys}", "what it said", lambda: any(
             w.startswith(tuple(said)) for w in spoken(log)[marks[-1]:]) or not said, True)
@@ -189,11 +190,12 @@ with desktop(wayland=(lambda env: None) if wayland else None) as env:
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
-        # The news comes last, after what the keys themselves make Orca say.
+        # The news comes last, after what the keys themselves make Orca say;
+        # keys quicker than that may still be echoed after it.
         assert len(heard) == len(news) and all(re.fullmatch(
             re.escape("notification " + n).replace(r"\.\.", "[abc][123]"), h)
             for n, h in zip(news, heard)) \
-            and words[len(words) - bool(heard):] == heard[-1:] \
+            and (keys == QUICK or words[len(words) - bool(heard):] == heard[-1:]) \
             and not any("grayed" in w for w in words), (keys, words)
         # Moving from menu to menu reads their items, never the square behind
         # them: no square is said before the last menu item heard. (Not as the
