@@ -4,8 +4,9 @@
 # with a window manager while keys typed with xdotool (and one mouse click)
 # play the game; with --wayland, as GNOME runs it: the game a native client of
 # mutter on Wayland, headless and without an X server, the keys sent through
-# mutter as its remote desktop sends them. Orca writes each utterance to its debug file, which the test
-# reads as it goes: each line of keys waits for its news (and its bell), and
+# mutter as its remote desktop sends them, and then the game's own bells in a
+# burst. Orca writes each utterance to its debug file, which the test reads as
+# it goes: each line of keys waits for its news (and its bell), and
 # what Orca said is placed by where in the file each line of keys began. The
 # news must come last, after what the keys themselves make Orca say.
 #   orca.py [--wayland] GAME
@@ -20,7 +21,7 @@ wayland, game = sys.argv[1] == "--wayland", sys.argv[-1]
 # is drawn at random (any square: ".."); one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
 # them faster than anyone can speak; two players to a win; the About box and
-# the rules opened and closed, with what Orca must say of the box; Tiedosto >
+# the rules opened and closed, with what Orca must say of them; Tiedosto >
 # Lopeta.
 QUICK = "F2 F2 F2"  # typed faster than anyone can speak
 SCRIPT = [
@@ -41,7 +42,10 @@ SCRIPT = [
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
     ("F10 Down Down Return", [], "Tietoja dialog"),  # Tiedosto > Tietoja
     ("Escape", []),  # closed, or F1 would not reach the game's window
-    ("F1", []),  # the game's own window, where no viewer is found
+    # The game's own rules window, where no viewer is found: its title or its
+    # text said on Wayland (Orca 43 on X11, slowed by the sanitizers, at times
+    # says nothing of it).
+    ("F1", [], *("readme.txt", "LAUTARI -98") * wayland),
     ("Escape", []),  # closed, or F10 would not reach the game's window
     ("F10 Up Return", []),
 ]
