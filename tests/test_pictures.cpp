@@ -43,7 +43,6 @@ void Pictures::window_data() {
     const std::tuple<const char*, const char*, int> rows[] = {
         {"start", "", 0},
         {"in-progress-focus", "@c3 a1 @a3 b2", 0},
-        {"player-1-wins-top-row", "2P a1 b1 a2 b2 a3", 2},
         {"taken-squares-and-a-locked-board-refuse", "2P a1 a1 b1 a2 b2 a3 c3", 2},
         {"player-2-wins-middle-column", "2P a1 a2 a3 b2 b1 c2", 2},
         {"two-lines-at-once-count-once", "2P a2 b2 a3 b3 b1 c2 c1 c3 a1", 4},
@@ -55,7 +54,6 @@ void Pictures::window_data() {
         {"draw-at-helppo", "H @a2 @b2 @b3 @c1 a1 a3 b1 c2 c3", 1},
         {"computer-opens-once-chosen-and-at-new-game", "@a3 T T @b2 N", 0},
         {"person-as-starter-waits-for-next-game", "@a3 T P", 0},
-        {"two-players-second-opens", "T 2P", 0},
         {"starter-carries-over-to-two-players", "T 2P c3", 0},
         {"level-in-force-changes-nothing", "@c3 a1 K", 0},
         {"another-level-starts-new-game", "@c3 a1 V", 0},

@@ -2,7 +2,6 @@
 #include "support/window.h"
 #include "ui/ohje.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -44,12 +43,4 @@ QDialog* Window::ownRules() {
     QDialog* rules = nullptr;
     (void)QTest::qWaitFor([&] { return (rules = w->findChild<QDialog*>(u"Ohje"_s)); });
     return rules; // null where it never came
-}
-
-int Window::finishedGames() const {
-    int n = 0;
-    for (const auto* table : {&w->Voitot, &w->Tp, &w->Haviot})
-        for (const QLabel* label : *table)
-            n += label->text().toInt();
-    return n;
 }

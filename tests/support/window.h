@@ -32,8 +32,6 @@ struct Window {
     // in its own window; returns that window once it is there.
     QDialog* ownRules();
 
-    int finishedGames() const;
-
     std::unique_ptr<Lautari> w;
     position::ScriptedRandom* random = nullptr;
 };
