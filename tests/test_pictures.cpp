@@ -110,8 +110,9 @@ void Pictures::window() {
     QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     // At another scale than 1, the picture of that scale: "about@1.5".
-    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
-    const QString file = name + (scale == u"1" ? QString() : u'@' + scale) + u".png"_s;
+    const qreal scale = shown->devicePixelRatio();
+    const QString file =
+        name + (scale == 1 ? QString() : u'@' + QString::number(scale)) + u".png"_s;
     const QString reference = QStringLiteral(LAUTARI_PICTURES "/") + file;
     if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write") {
         QVERIFY(made.save(reference));
