@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopeGuard>
 #include <QTest>
 #include <cmath>
@@ -177,6 +178,9 @@ void Pictures::contrast_data() {
     QTest::newRow("dark") << QPalette(QColor(53, 53, 53)); // white text
     QTest::newRow("black on white") << QPalette(Qt::white);
     QTest::newRow("white on black") << QPalette(Qt::black);
+    // Where qt6ct is the platform theme: its dark scheme, chosen while the game runs.
+    if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == u"qt6ct")
+        QTest::newRow("qt6ct") << QPalette();
 }
 
 void Pictures::contrast() {
@@ -186,7 +190,17 @@ void Pictures::contrast() {
     Window w;
     w.apply(u"2P a1 b1 a2 b2 a3 A");
     QDialog* rules = w.ownRules();
-    QApplication::setPalette(palette); // as the desktop switches it
+    if (QTest::currentDataTag() == "qt6ct"_L1) { // saved as qt6ct saves it, which it watches
+        QSaveFile settings(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/qt6ct/qt6ct.conf"_s);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Appearance]\ncustom_palette=true\n"
+                       "color_scheme_path=/usr/share/qt6ct/colors/darker.conf\n");
+        QVERIFY(settings.commit());
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::palette().color(QPalette::Window).lightness() < 128,
+                                 10000);
+    } else {
+        QApplication::setPalette(palette); // as the desktop switches it
+    }
     QCoreApplication::processEvents();
     w->activateWindow();
     w->menuBar()->setActiveAction(w->menuBar()->actions()[1]); // VaikeusTaso, opened
