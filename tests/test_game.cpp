@@ -66,6 +66,7 @@ void Game::fixedSizeFocusOrderAndTexts() {
                                "Keskitaso|Vaikea|Pelaajia|1 Pelaaja|2 Pelaajaa|Aloittaja|Pelaaja|"
                                "Tietokone|Tietoja"));
     QCOMPARE(w->minimumSize(), w->maximumSize()); // no resize handle to offer
+    QVERIFY(!w->windowIcon().isNull());
 
     for (Sq s : {a1, a2, a3, b1, b2, b3, c1, c2})
         QCOMPARE(w->ruutu(s).nextInFocusChain(), &w->ruutu(Sq(s + 1)));
@@ -121,9 +122,6 @@ void Game::keyboard() {
     w->menuBar()->setStyle(&noAlt);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
-    // An Alt released whose press the window never saw (Alt+Tab brought it here).
-    QTest::keyRelease(w.w.get(), Qt::Key_Alt);
-    QVERIFY(!w->menuBar()->activeAction());
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     // Where each arrow takes the focus from a1, a2 ... c3 (first away from
     // a1, which the window gave the focus without the mark).

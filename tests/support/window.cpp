@@ -7,11 +7,9 @@
 
 using namespace Qt::StringLiterals;
 
-Window::Window(bool shown) : Window(std::make_unique<position::ScriptedRandom>(), shown) {}
-
-Window::Window(std::unique_ptr<forms::RandomSource> source, bool shown)
-    : w(std::make_unique<Lautari>()),
-      random(dynamic_cast<position::ScriptedRandom*>(source.get())) {
+Window::Window(bool shown) : w(std::make_unique<Lautari>()) {
+    auto source = std::make_unique<position::ScriptedRandom>();
+    random = source.get();
     w->setRandomSource(std::move(source));
     if (shown) w->show();
 }

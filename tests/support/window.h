@@ -17,7 +17,6 @@ inline const QStringList kEvents = {"a1", "a2", "a3", "b1", "b2", "b3", "c1", "c
 // otherwise (a window that is not shown still takes clicks, and costs less).
 struct Window {
     explicit Window(bool shown = true);
-    explicit Window(std::unique_ptr<forms::RandomSource> source, bool shown = true);
 
     Lautari* operator->() { return w.get(); }
     Lautari& operator*() { return *w; }
