@@ -231,9 +231,13 @@ void Lautari::palaaValikosta() {
     });
 }
 
-// Alt pressed and released alone opens the menu bar, as F10 does.
+// Alt pressed and released alone opens the menu bar, as F10 does. A menu
+// that the style has just polished, which may have set its colours, has them
+// made readable again.
 bool Lautari::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::Polish && (watched == menuBar() || watched->parent() == menuBar()))
+        forms::readableHighlight(static_cast<QWidget*>(watched), this);
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
