@@ -110,13 +110,10 @@ void Pictures::window() {
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QImage made = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    // At another scale than 1, the picture of that scale: "about@1.5"; where
-    // the Wayland compositor scales, its own ("about@2-wayland"), as Qt then
-    // draws letters at the scale itself, without shading their edges.
+    // At another scale than 1, the picture of that scale: "about@1.5".
     const qreal scale = shown->devicePixelRatio();
-    const QString file = name + (scale == 1 ? QString() : u'@' + QString::number(scale)) +
-                         (QGuiApplication::platformName() == u"wayland" ? u"-wayland"_s : u""_s) +
-                         u".png"_s;
+    const QString file =
+        name + (scale == 1 ? QString() : u'@' + QString::number(scale)) + u".png"_s;
     const QString reference = QStringLiteral(LAUTARI_PICTURES "/") + file;
     if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write") {
         QVERIFY(made.save(reference));

@@ -12,10 +12,10 @@ procs = []
 PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bin",
             "pipewire": "pipewire-bin", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
 # What a test takes from the environment it was started in: the sanitizers'
-# settings, and whether the picture test writes its references. Nothing of the user's session (display, buses, sound server,
+# settings. Nothing of the user's session (display, buses, sound server,
 # runtime and configuration folders) comes along.
 KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS",
-        "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "LAUTARI_PICTURES")
+        "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")
 
 
 # Runs this test again in a world of its own: PID, mount and network
