@@ -198,7 +198,6 @@ void Lautari::luoValikot() {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { avaaOhje(this); });
     qApp->installEventFilter(this);
-    varitaValikot();
 }
 
 // The opened menu's highlighted item reads on any desktop's colours, again
