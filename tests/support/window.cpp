@@ -2,7 +2,6 @@
 #include "support/window.h"
 #include "ui/ohje.h"
 
-#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,8 +26,7 @@ void Window::apply(QStringView events) {
         const int i = int(kEvents.indexOf(event));
         QVERIFY2(i >= 0, qPrintable(event.toString()));
         if (i < 9) click({kRuudut[i]});
-        if (i >= 9 && i < 18) (*items[i - 9])->click();
-        if (i == 18 && w->about()) w->about()->cmdOK->click();
+        if (i >= 9) (*items[i - 9])->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }

@@ -9,9 +9,9 @@
 
 // What a person can do to the window, as words: a square's name clicks it;
 // "N" starts a new game; "H", "K", "V" choose the level; "1P", "2P" the
-// players; "P", "T" the starter; "A" opens the About box and "OK" closes it.
-inline const QStringList kEvents = {"a1", "a2", "a3", "b1", "b2", "b3", "c1", "c2", "c3", "N",
-                                    "H",  "K",  "V",  "1P", "2P", "P",  "T",  "A",  "OK"};
+// players; "P", "T" the starter; "A" opens the About box.
+inline const QStringList kEvents = {"a1", "a2", "a3", "b1", "b2", "b3", "c1", "c2", "c3",
+                                    "N",  "H",  "K",  "V",  "1P", "2P", "P",  "T",  "A"};
 
 // The game window with a scripted random source, shown offscreen unless told
 // otherwise (a window that is not shown still takes clicks, and costs less).
@@ -19,7 +19,6 @@ struct Window {
     explicit Window(bool shown = true);
 
     Lautari* operator->() { return w.get(); }
-    Lautari& operator*() { return *w; }
 
     void lay(QStringView board) { position::lay(*w, board); }
     QString board() const { return position::read(*w); }
