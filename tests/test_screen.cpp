@@ -43,18 +43,14 @@ void OnScreen::screenAndWindows() {
         ->doAction(QAccessibleActionInterface::setFocusAction());
     QVERIFY(QTest::qWaitForWindowActive(w.w.get())); // the window comes forward with it
     QVERIFY2(w->ruutu(b2).showsFocusMark() && onScreen(w.w.get()), "a screen reader's focus");
-    w->Mnu2Pelaajaa->click();
-    w.click({a1, b1, a2, b2, a3});
-    QVERIFY2(onScreen(w.w.get()), "a win");
 
-    // Now with a window manager: the About box, then the rules over it; each
-    // asked for again comes back to the front and takes the focus.
+    // Now with a window manager: the rules over the About box; each asked for
+    // again comes back to the front and takes the focus.
     QProcess mutter;
     mutter.start(u"mutter"_s, {u"--x11"_s, u"--replace"_s, u"--sm-disable"_s});
     const QStringList managed{u"-c"_s, u"xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"_s};
     QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(u"sh"_s, managed) == 0, 10000);
     w->MnuTietoja->click();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), w->about()->windowHandle());
     QDialog* rules = w.ownRules();
     QTRY_COMPARE(QGuiApplication::focusWindow(), rules->windowHandle());
     w->MnuTietoja->click();
