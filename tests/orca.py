@@ -84,6 +84,13 @@ def keyboard():
     return press
 
 
+# The game's part of that name, as the accessibility bus shows it.
+def find(name):
+    import pyatspi
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
+    return pyatspi.findDescendant(app, lambda n: n.name == name)
+
+
 # What Orca has said so far. It ends an utterance with a full stop where it has
 # no punctuation of its own; Orca 48 says "notification" and then the news,
 # Orca 43 both at once.
@@ -161,9 +168,8 @@ def listen(env):
         if keys.startswith("click") and wayland:  # no pointer at a place: the keys to it
             press("Up Right space", 150)
         elif keys.startswith("click"):
-            app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
-            square = pyatspi.findDescendant(app, lambda n: n.name == keys[6:] + ": tyhjä")
-            x, y, w, h = square.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            x, y, w, h = find(keys[6:] + ": tyhjä").queryComponent().getExtents(
+                pyatspi.DESKTOP_COORDS)
             subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
         else:  # at a quick typist's pace, the quick succession quicker
             press(keys, 40 if keys == QUICK else 150)
@@ -181,7 +187,7 @@ def listen(env):
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     said = spoken(log)
     if wayland:
-        burst(env, sounds, pyatspi)
+        burst(env, sounds)
     return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
 
 
@@ -191,13 +197,11 @@ def listen(env):
 # the next minute; with the sound server gone, a win's bells fail with one
 # line, and the game goes on, holding nothing of the server. Quit as a person
 # quits, so that the sanitizers see what the game leaves behind.
-def burst(env, sounds, pyatspi):
+def burst(env, sounds):
     next(p for p in procs if p.args[0] == "orca").terminate()
     log = env["HOME"] + "/burst.log"
     process = start([game], dict(env, QT_QPA_PLATFORM="wayland",
                                  QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=open(log, "w"))
-    find = lambda name: pyatspi.findDescendant(next(a for a in pyatspi.Registry.getDesktop(
-        0) if a and a.name == "Lautari -98"), lambda n: n.name == name)
     expect("the game", "its menu", lambda: bool(find("2 Pelaajaa")), True)
     two, new, *squares = [find(n).queryAction() for n in ["2 Pelaajaa", "Uusi"] + [
         f"{r}{c}: tyhjä" for r in "abc" for c in "123"][:7]]
