@@ -23,9 +23,9 @@ DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >../build.log 2>
 cd ..
 tags=$(lintian --fail-on error,warning ./*.changes 2>&1) || { echo "lintian: $tags"; exit 1; }
 deb=$(echo lautari_*_"$(dpkg-architecture -qDEB_HOST_ARCH)".deb)
-if dpkg-deb --fsys-tarfile "$deb" | LC_ALL=C grep -aqF "$scratch"; then
-    echo "the build folder is in the package"; exit 1
-fi
+# (Counted, not grep -q: pipefail would take the early exit's broken pipe for "not found".)
+[[ $(dpkg-deb --fsys-tarfile "$deb" | LC_ALL=C grep -acF "$scratch") == 0 ]] ||
+    { echo "the build folder is in the package"; exit 1; }
 dpkg-deb -x "$deb" root
 
 share=root/usr/share
