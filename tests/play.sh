@@ -8,11 +8,6 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 git clone -q "$1" "$scratch/lautari"
 (cd "$scratch/lautari" && QT_QPA_PLATFORM=xcb exec tools/run-game) >"$scratch/play.log" 2>&1 &
-game=$!
-deadline=$((SECONDS + 600))
-until xdotool search --onlyvisible --name '^Lautari -98 $' >/dev/null 2>&1; do
-    kill -0 "$game" 2>/dev/null && ((SECONDS < deadline)) ||
-        { echo "no game window came; the play command said:"; cat "$scratch/play.log"; exit 1; }
-    sleep 0.5
-done
+timeout 600 xdotool search --sync --onlyvisible --name '^Lautari -98 $' >/dev/null ||
+    { echo "no game window came; the play command said:"; cat "$scratch/play.log"; exit 1; }
 echo "the game's window is mapped after ${SECONDS} s"
