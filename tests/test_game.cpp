@@ -110,7 +110,7 @@ struct NoAltStyle : QProxyStyle {
     }
 };
 
-// Tab and the arrows move between the squares, Space and Enter place the
+// Backtab and the arrows move between the squares, Space and Enter place the
 // mark, F2 starts a new game, F1 opens the rules, F10 and Alt alone open the
 // menu bar whatever the style; the focus mark shows only where the keyboard
 // or a screen reader brought the focus, and stays as it was where the focus
