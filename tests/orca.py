@@ -235,10 +235,10 @@ isolate()
 with desktop(wayland) as env:
     try:
         heard_by_line = listen(env)
-    except BaseException:  # the end of what Orca wrote, for why it stopped or fell behind
-        for name in ("orca.log.err", "orca.log"):
-            with suppress(OSError):
-                print(f"== {name}:", *open(f"{env['HOME']}/{name}").readlines()[-20:], sep="")
+    except BaseException:  # the end of what Orca wrote and said, for why it stopped or fell behind
+        with suppress(OSError):
+            print("== orca.log.err:", *open(f"{env['HOME']}/orca.log.err").readlines()[-20:], sep="")
+            print("== Orca said last:", *spoken(f"{env['HOME']}/orca.log")[-15:], sep="\n")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
