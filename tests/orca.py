@@ -41,7 +41,7 @@ SCRIPT = [
     ("Down space", ["b2: Nolla, Vuoro : Pelaaja 1"]),
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
     ("F10 Down Down Return", [], "Tietoja dialog"),  # Tiedosto > Tietoja
-    ("Escape", []),  # closed, or F1 would not reach the game's window
+    ("Escape", [], "Lautari -98"),  # closed and the game's window back, before F1
     # The game's own rules window, where no viewer is found: its title or its
     # text said on Wayland (Orca 43 on X11, slowed by the sanitizers, at times
     # says nothing of it).
@@ -235,9 +235,9 @@ isolate()
 with desktop(wayland) as env:
     try:
         heard_by_line = listen(env)
-    except BaseException:  # the end of what Orca wrote and said, for why it stopped or fell behind
+    except BaseException:  # the end of what Orca wrote and said: why it stopped or fell behind
         with suppress(OSError):
-            print("== orca.log.err:", *open(f"{env['HOME']}/orca.log.err").readlines()[-20:], sep="")
+            print("== orca.log.err:", *open(env["HOME"] + "/orca.log.err").readlines()[-20:], sep="")
             print("== Orca said last:", *spoken(f"{env['HOME']}/orca.log")[-15:], sep="\n")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
