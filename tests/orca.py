@@ -237,8 +237,9 @@ with desktop(wayland) as env:
         heard_by_line = listen(env)
     except BaseException:  # the end of what Orca wrote and said: why it stopped or fell behind
         with suppress(OSError):
-            print("== orca.log.err:", *open(env["HOME"] + "/orca.log.err").readlines()[-20:], sep="")
-            print("== Orca said last:", *spoken(f"{env['HOME']}/orca.log")[-15:], sep="\n")
+            home = env["HOME"]
+            print("== orca.log.err:", *open(home + "/orca.log.err").readlines()[-20:], sep="")
+            print("== Orca said last:", *spoken(home + "/orca.log")[-15:], sep="\n")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith("notification ")]
