@@ -110,7 +110,7 @@ struct NoAltStyle : QProxyStyle {
     }
 };
 
-// Backtab and the arrows move between the squares, Space and Enter place the
+// Tab, Backtab and the arrows move between the squares, Space and Enter place the
 // mark, F2 starts a new game, F1 opens the rules, F10 and Alt alone open the
 // menu bar whatever the style; the focus mark shows only where the keyboard
 // or a screen reader brought the focus, and stays as it was where the focus
@@ -122,9 +122,13 @@ void Game::keyboard() {
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-    // Where each arrow takes the focus from a1, a2 ... c3 (first away from
-    // a1, which the window gave the focus without the mark).
-    w->ruutu(c3).setFocus(Qt::TabFocusReason);
+    // Tab and Backtab bring the mark to squares that never had it (the window
+    // gave a1 the focus without it).
+    key(Qt::Key_Tab);
+    QVERIFY(w->ruutu(a2).showsFocusMark());
+    key(Qt::Key_Backtab);
+    QVERIFY(w->ruutu(a1).showsFocusMark());
+    // Where each arrow takes the focus from a1, a2 ... c3.
     const char* const arrows[] = {"001334667", "012012345", "122455788", "345678678"};
     for (int k = 0; k < 4; ++k) // Left, Up, Right, Down
         for (Sq s : kRuudut) {
@@ -140,7 +144,6 @@ void Game::keyboard() {
     QCOMPARE(w.board(), u"O...X....");
     QVERIFY(w->pointer.timesBusy() == 1 && !w->pointer.isBusy()); // busy while it answered
     key(Qt::Key_Backtab);
-    QVERIFY(w->ruutu(b1).showsFocusMark());
     key(Qt::Key_Enter);
     QCOMPARE(w->ruutu(b1).tag(), u"Risti");
     key(Qt::Key_F2);
