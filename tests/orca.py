@@ -9,14 +9,20 @@
 # it goes: each line of keys waits for its news (and its bell), and
 # what Orca said is placed by where in the file each line of keys began. The
 # news must come last, after what the keys themselves make Orca say.
-#   orca.py [--wayland] GAME
+# With --fi the desktop speaks Finnish, and so must Orca, in its own words.
+#   orca.py [--wayland] [--fi] GAME
 import glob, os, re, subprocess, sys, time
 from contextlib import suppress
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
 from session import desktop, expect, isolate, procs, sound_server, start
 
-wayland, game = sys.argv[1] == "--wayland", sys.argv[-1]
+wayland, finnish, game = "--wayland" in sys.argv, "--fi" in sys.argv, sys.argv[-1]
+# Orca's own words for a notification, a dialog and a control that is off, and
+# the language it must ask of the speech server, on this desktop.
+NOTIFICATION, DIALOG, GRAYED, LANGUAGE = (
+    ("ilmoitus", "valintaikkuna", "harmaa", "fi") if finnish else ("notification", "dialog",
+                                                                   "grayed", "en"))
 # Keys, and the news that they bring: a first move, whose reply at Keskitaso
 # is drawn at random (any square: ".."); one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
@@ -40,7 +46,7 @@ SCRIPT = [
     ("click a2", ["a2: Risti, Vuoro : Pelaaja 2"]),
     ("Down space", ["b2: Nolla, Vuoro : Pelaaja 1"]),
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
-    ("F10 Down Down Return", [], "Tietoja dialog"),  # Tiedosto > Tietoja
+    ("F10 Down Down Return", [], f"Tietoja {DIALOG}"),  # Tiedosto > Tietoja
     ("Escape", [], "Lautari -98"),  # closed and the game's window back, before F1
     # The game's own rules window, where no viewer is found: its title or its
     # text said on Wayland (Orca 43 on X11, slowed by the sanitizers, at times
@@ -98,7 +104,7 @@ def spoken(log):
     said = []
     for words in re.findall(r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M | re.S):
         words = re.sub(r"\n +", " ", words)  # an utterance of several lines
-        if said and said[-1] == "notification":
+        if said and said[-1] == NOTIFICATION:
             said[-1] += " " + words
         else:
             said.append(words)
@@ -177,7 +183,7 @@ def listen(env):
         expect(f"Orca after {keys}", "what it said", lambda: any(
             w.startswith(tuple(said)) for w in spoken(log)[marks[-1]:]) or not said, True)
         expect(f"Orca after {keys}", "news told",
-               lambda: sum(w.startswith("notification ") for w in spoken(log)), told)
+               lambda: sum(w.startswith(NOTIFICATION + " ") for w in spoken(log)), told)
         # The draw rings a bell and the win two: on X11 the X server's, which
         # the window manager sounds (the win's two as one); on Wayland the game's own.
         bells += sum("Tasapeli" in n or ("Voittaja" in n) * (1 + wayland) for n in news)
@@ -186,6 +192,9 @@ def listen(env):
             for s in sounds), bells)
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     said = spoken(log)
+    # The speech server speaks the desktop's language, as it answered Orca.
+    languages = set(re.findall(r"^ *SD rate .*, language (\S+)", open(log).read(), re.M))
+    assert languages and all(w.startswith(LANGUAGE) for w in languages), languages
     if wayland:
         burst(env, sounds)
     return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
@@ -232,6 +241,15 @@ def burst(env, sounds):
 
 
 isolate()
+if finnish:  # the desktop's language, made for the test where the machine has its source
+    os.makedirs(locales := os.environ["HOME"] + "/locale")
+    made = subprocess.run(["localedef", "-i", "fi_FI", "-f", "UTF-8", locales + "/fi_FI.UTF-8"],
+                          capture_output=True, text=True)
+    if made.returncode:
+        print("skipped: no Finnish locale to make (install the Debian package locales):",
+              made.stderr.strip().splitlines()[-1:])
+        sys.exit(77)
+    os.environ.update(LANG="fi_FI.UTF-8", LOCPATH=locales)
 with desktop(wayland) as env:
     try:
         heard_by_line = listen(env)
@@ -242,14 +260,14 @@ with desktop(wayland) as env:
             print("== Orca said last:", *spoken(home + "/orca.log")[-15:], sep="\n")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
-        heard = [w for w in words if w.startswith("notification ")]
+        heard = [w for w in words if w.startswith(NOTIFICATION + " ")]
         # The news comes last, after what the keys themselves make Orca say;
         # keys quicker than that may still be echoed after it.
         assert len(heard) == len(news) and all(re.fullmatch(
-            re.escape("notification " + n).replace(r"\.\.", "[abc][123]"), h)
+            re.escape(f"{NOTIFICATION} {n}").replace(r"\.\.", "[abc][123]"), h)
             for n, h in zip(news, heard)) \
             and (keys == QUICK or words[len(words) - bool(heard):] == heard[-1:]) \
-            and not any("grayed" in w for w in words), (keys, words)
+            and not any(GRAYED in w for w in words), (keys, words)
         # Moving from menu to menu reads their items, never the square behind
         # them: no square is said before the last menu item heard. (Not as the
         # game quits, where nothing is waited for and Orca may be behind.)
