@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +24,26 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+
+// The dark colours that qt6ct ships, as its colour scheme file lists them for
+// each group, in the order of QPalette's roles.
+const QString kDarker = u"/usr/share/qt6ct/colors/darker.conf"_s;
+QPalette qt6ctPalette(const QString& path) {
+    QPalette palette;
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : file.readAll().split('\n'))
+        for (auto [key, group] : {std::pair{"active_colors=", QPalette::Active},
+                                  {"inactive_colors=", QPalette::Inactive},
+                                  {"disabled_colors=", QPalette::Disabled}})
+            if (line.startsWith(key)) {
+                const QList<QByteArray> colours = line.mid(qstrlen(key)).split(',');
+                for (int role = 0; role < colours.size(); ++role)
+                    palette.setColor(group, QPalette::ColorRole(role),
+                                     QColor::fromString(colours[role].trimmed()));
+            }
+    return palette;
+}
 
 class Pictures : public QObject {
     Q_OBJECT
@@ -66,6 +87,8 @@ void Pictures::window_data() {
         {"rules", "", 0},
         {"dark-mid-game", "@c3 a1 @a3 b2", 0},
         {"dark-about", "A", 0},
+        {"screenshot:light", "V a1 c3", 0},
+        {"screenshot:dark", "V a1 c3", 0},
     };
     // clang-format on
     for (auto [name, script, beeps] : rows)
@@ -78,6 +101,13 @@ void Pictures::window() {
     const auto restore =
         qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
     if (name.startsWith(u"dark")) QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+    // The screenshots' window, its part of the picture found where the
+    // screenshot says, in the dark one in the colours qt6ct gave it.
+    const bool screenshot = name.startsWith(u"screenshot:");
+    if (name == u"screenshot:dark") {
+        if (!QFile::exists(kDarker)) QSKIP("qt6ct's colours are not installed");
+        QApplication::setPalette(qt6ctPalette(kDarker));
+    }
     Window w;
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts))
         step.startsWith(u'@') ? w.random->pushSquares({int(kEvents.indexOf(step.mid(1)))})
@@ -96,10 +126,10 @@ void Pictures::window() {
                  w->MnuPelaaja->caption() + w->MnuTietokone->caption(),
              want + (one ? u"PelaajaTietokone"_s : u"Pelaaja 1Pelaaja 2"_s));
     QWidget* shown = w.w.get();
-    if (name == u"in-progress-focus") {
+    if (name == u"in-progress-focus" || screenshot) {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
-        w->ruutu(c2).setFocus(Qt::TabFocusReason);
+        w->ruutu(screenshot ? c3 : c2).takeFocus(); // as the keys bring it
     }
     if (name.endsWith(u"about")) shown = w->about();
     if (name == u"rules") QVERIFY((shown = w.ownRules()));
@@ -110,12 +140,19 @@ void Pictures::window() {
     const qreal scale = shown->devicePixelRatio();
     const QString file =
         name + (scale == 1 ? QString() : u'@' + QString::number(scale)) + u".png"_s;
-    const QString reference = QStringLiteral(LAUTARI_PICTURES "/") + file;
-    if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write") {
+    const QString reference =
+        screenshot ? QStringLiteral(LAUTARI_SCREENSHOTS "/%1.png").arg(name.mid(11))
+                   : QStringLiteral(LAUTARI_PICTURES "/") + file;
+    if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write" && !screenshot) {
         QVERIFY(made.save(reference));
         return;
     }
     QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    if (screenshot) {
+        const QStringList at = QImage(reference).text(u"comment"_s).section(u' ', 1).split(u',');
+        QVERIFY2(at.size() == 2, qPrintable(reference + u": no window's place; tools/screenshots"_s));
+        expected = expected.copy(QRect(QPoint(at[0].toInt(), at[1].toInt()), made.size()));
+    }
     // Left out: a scroll area's frame and scroll bars, which the style of the
     // Qt release in hand draws; on Wayland, every text, whose letters each Qt
     // release draws there in its own way (all else must match the offscreen
