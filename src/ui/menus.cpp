@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands: a new game, the settings, the About box and quitting.
+#include "forms/front.h"
 #include "ui/frmabout.h"
 #include "ui/lautari.h"
 #include "ui/tekstit.h"
@@ -11,9 +12,7 @@ void Lautari::MnuUusi_Click() { UusiPeli(); }
 // One About box at a time, shown beside the window without blocking it.
 void Lautari::MnuTietoja_Click() {
     if (!about_) about_ = new frmAbout(this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    forms::showInFront(about_);
 }
 
 void Lautari::MnuLopeta_Click() {

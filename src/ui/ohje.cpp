@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ohje.h"
 
+#include "forms/front.h"
 #include "ui/tekstit.h"
 
 #include <QCoreApplication>
@@ -41,9 +42,7 @@ void naytaOhje(QWidget* ikkuna) {
         asettelu->addWidget(teksti);
         asettelu->addWidget(napit);
     }
-    ohje->show();
-    ohje->raise();
-    ohje->activateWindow();
+    forms::showInFront(ohje);
 }
 
 } // namespace
