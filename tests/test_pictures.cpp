@@ -113,6 +113,8 @@ void Pictures::window() {
         step.startsWith(u'@') ? w.random->pushSquares({int(kEvents.indexOf(step.mid(1)))})
                               : w.apply(step);
     QTEST(w->beep.count(), "beeps");
+    // A game that has ended locks the board; one that runs on does not.
+    QCOMPARE(w->ruutu(a1).isEnabled(), w->PelinTila == kKaynnissa);
     // The menus, which the picture does not show: the check marks and the
     // starters' captions as the settings say they read.
     const auto marks = [](auto&... items) {
