@@ -21,7 +21,10 @@ tools/orig-tarball
 DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >../build.log 2>&1 ||
     { tail -30 ../build.log; exit 1; }
 cd ..
-tags=$(lintian --fail-on error,warning ./*.changes 2>&1) || { echo "lintian: $tags"; exit 1; }
+# (Debian 12's lintian knows policy up to 4.6.2 and warns of the packaging's
+# newer one, which Debian 13's checks.)
+tags=$(lintian --fail-on error,warning --suppress-tags newer-standards-version ./*.changes 2>&1) ||
+    { echo "lintian: $tags"; exit 1; }
 deb=$(echo lautari_*_"$(dpkg-architecture -qDEB_HOST_ARCH)".deb)
 # (Counted, not grep -q: pipefail would take the early exit's broken pipe for "not found".)
 [[ $(dpkg-deb --fsys-tarfile "$deb" | LC_ALL=C grep -acF "$scratch") == 0 ]] ||
