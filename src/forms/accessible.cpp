@@ -21,6 +21,14 @@ public:
     QAccessible::Role role() const override {
         return isButton() ? QAccessible::Button : QAccessible::Graphic;
     }
+    // A locked square looks as it always did, and is told so too: the lock is
+    // news of its own ("Voittaja : ..."), and a screen reader that is still
+    // behind would call the square just played "grayed". It refuses a press.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.disabled = false;
+        return state;
+    }
     QStringList actionNames() const override {
         return isButton() ? QStringList{pressAction(), setFocusAction()} : QStringList();
     }
