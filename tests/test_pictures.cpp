@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 #include <cmath>
 
@@ -29,19 +30,16 @@ using namespace Qt::StringLiterals;
 // each group, in the order of QPalette's roles.
 const QString kDarker = u"/usr/share/qt6ct/colors/darker.conf"_s;
 QPalette qt6ctPalette(const QString& path) {
+    QSettings scheme(path, QSettings::IniFormat);
     QPalette palette;
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : file.readAll().split('\n'))
-        for (auto [key, group] : {std::pair{"active_colors=", QPalette::Active},
-                                  {"inactive_colors=", QPalette::Inactive},
-                                  {"disabled_colors=", QPalette::Disabled}})
-            if (line.startsWith(key)) {
-                const QList<QByteArray> colours = line.mid(qstrlen(key)).split(',');
-                for (int role = 0; role < colours.size(); ++role)
-                    palette.setColor(group, QPalette::ColorRole(role),
-                                     QColor::fromString(colours[role].trimmed()));
-            }
+    for (auto [key, group] : {std::pair{"active", QPalette::Active},
+                              {"inactive", QPalette::Inactive},
+                              {"disabled", QPalette::Disabled}}) {
+        const QStringList colours =
+            scheme.value(u"ColorScheme/%1_colors"_s.arg(key)).toStringList();
+        for (int role = 0; role < colours.size(); ++role)
+            palette.setColor(group, QPalette::ColorRole(role), QColor::fromString(colours[role]));
+    }
     return palette;
 }
 
@@ -142,9 +140,9 @@ void Pictures::window() {
     const qreal scale = shown->devicePixelRatio();
     const QString file =
         name + (scale == 1 ? QString() : u'@' + QString::number(scale)) + u".png"_s;
-    const QString reference =
-        screenshot ? QStringLiteral(LAUTARI_SCREENSHOTS "/%1.png").arg(name.mid(11))
-                   : QStringLiteral(LAUTARI_PICTURES "/") + file;
+    const QString reference = screenshot
+                                  ? QStringLiteral(LAUTARI_SCREENSHOTS "/%1.png").arg(name.mid(11))
+                                  : QStringLiteral(LAUTARI_PICTURES "/") + file;
     if (qEnvironmentVariable("LAUTARI_PICTURES") == u"write" && !screenshot) {
         QVERIFY(made.save(reference));
         return;
@@ -152,7 +150,8 @@ void Pictures::window() {
     QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
     if (screenshot) {
         const QStringList at = QImage(reference).text(u"comment"_s).section(u' ', 1).split(u',');
-        QVERIFY2(at.size() == 2, qPrintable(reference + u": no window's place; tools/screenshots"_s));
+        QVERIFY2(at.size() == 2,
+                 qPrintable(reference + u": no window's place; tools/screenshots"_s));
         expected = expected.copy(QRect(QPoint(at[0].toInt(), at[1].toInt()), made.size()));
     }
     // Left out: a scroll area's frame and scroll bars, which the style of the

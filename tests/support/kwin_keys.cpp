@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keys typed through KWin, as KWin's own input tools type them: its
 // fake-input protocol, which KWin offers to a client it trusts.
-//   kwin_keys DELAY-MS KEY...    (keys by their X names: space, Return, F10 ...;
-//                                 alt+Tab holds Alt down while Tab is typed)
+//   kwin_keys KEY...    (keys by their X names: space, Return, F10 ...; alt+Tab
+//                        holds Alt down while Tab is typed; 150 ms after each)
 #include "fake-input-client-protocol.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <linux/input-event-codes.h>
 #include <ranges>
 #include <string_view>
@@ -35,8 +34,7 @@ void announced(void*, wl_registry* registry, uint32_t name, const char* interfac
         fake = static_cast<org_kde_kwin_fake_input*>(wl_registry_bind(
             registry, name, &org_kde_kwin_fake_input_interface, std::min(version, 4u)));
 }
-void withdrawn(void*, wl_registry*, uint32_t) {}
-const wl_registry_listener kListener = {announced, withdrawn};
+const wl_registry_listener kListener = {announced, [](void*, wl_registry*, uint32_t) {}};
 
 } // namespace
 
@@ -50,8 +48,7 @@ int main(int argc, char** argv) {
                          "(org_kde_kwin_fake_input): not KWin, or no permission"),
                1;
     org_kde_kwin_fake_input_authenticate(fake, "Lautari -98 tests", "the test's keys");
-    const auto delay = std::chrono::milliseconds(argc > 1 ? std::atoi(argv[1]) : 0);
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         std::vector<unsigned> held;
         for (auto part : std::string_view(argv[i]) | std::views::split('+')) {
             const std::string_view name(part.begin(), part.end());
@@ -65,7 +62,6 @@ int main(int argc, char** argv) {
         for (unsigned key : held | std::views::reverse)
             org_kde_kwin_fake_input_keyboard_key(fake, key, 0);
         if (wl_display_roundtrip(display) < 0) return std::puts("kwin_keys: KWin is gone"), 1;
-        std::this_thread::sleep_for(delay);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
-    wl_display_disconnect(display);
 }
