@@ -88,10 +88,11 @@ def keyboard():
     return press
 
 
-# The game's part of that name, as the accessibility bus shows it.
-def find(name):
+# The part of that name of the game the process runs, as the accessibility bus
+# shows it (a game that has quit may linger there for a while).
+def find(name, process):
     import pyatspi
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Lautari -98")
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == process.pid)
     return pyatspi.findDescendant(app, lambda n: n.name == name)
 
 
@@ -172,7 +173,7 @@ def listen(env):
         if keys.startswith("click") and wayland:  # no pointer at a place: the keys to it
             press("Up Right space", 150)
         elif keys.startswith("click"):
-            x, y, w, h = find(keys[6:] + ": tyhjä").queryComponent().getExtents(
+            x, y, w, h = find(keys[6:] + ": tyhjä", process).queryComponent().getExtents(
                 pyatspi.DESKTOP_COORDS)
             subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
         else:  # at a quick typist's pace, the quick succession quicker
@@ -213,8 +214,8 @@ def burst(env, sounds):
     log = env["HOME"] + "/burst.log"
     process = start([game], dict(env, QT_QPA_PLATFORM="wayland",
                                  QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=open(log, "w"))
-    expect("the game", "its menu", lambda: bool(find("2 Pelaajaa")), True)
-    two, new, *squares = [find(n).queryAction() for n in ["2 Pelaajaa", "Uusi"] + [
+    expect("the game", "its menu", lambda: bool(find("2 Pelaajaa", process)), True)
+    two, new, *squares = [find(n, process).queryAction() for n in ["2 Pelaajaa", "Uusi"] + [
         f"{r}{c}: tyhjä" for r in "abc" for c in "123"][:7]]
     ours = lambda since=0: [s for s in sounds[since:] if s != "end"
                             and s.get("application.name") == "Lautari -98"]
@@ -237,7 +238,7 @@ def burst(env, sounds):
     # No connection is kept to the server that failed: none of libpulse's threads is left.
     expect("the game", "threads", lambda: "threaded-ml" in {
         open(t).read().strip() for t in glob.glob(f"/proc/{process.pid}/task/*/comm")}, False)
-    find("Lopeta").queryAction().doAction(0)
+    find("Lopeta", process).queryAction().doAction(0)
     status, said = process.wait(30), open(log).read()  # said once, however many bells fail
     assert status == 0 and said.count("äänimerkki ei soi") == 1, (status, said)
 
