@@ -88,12 +88,18 @@ def keyboard():
     return press
 
 
-# The part of that name of the game the process runs, as the accessibility bus
-# shows it (a game that has quit may linger there for a while).
+# The part of that name of the game the process runs. The bus's list of
+# programs shifts while it is read as a game that has quit leaves it, so the
+# game is looked for until found, and then kept.
+games = {}
+
+
 def find(name, process):
     import pyatspi
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == process.pid)
-    return pyatspi.findDescendant(app, lambda n: n.name == name)
+    expect("the accessibility bus", "the game listed", lambda: bool(games.get(process.pid) or [
+        games.setdefault(process.pid, a) for a in pyatspi.Registry.getDesktop(0)
+        if a and a.get_process_id() == process.pid]), True)
+    return pyatspi.findDescendant(games[process.pid], lambda n: n.name == name)
 
 
 # What Orca has said so far. It ends an utterance with a full stop where it has
