@@ -267,6 +267,7 @@ with desktop(wayland) as env:
             home = env["HOME"]
             print("== orca.log.err:", *open(home + "/orca.log.err").readlines()[-20:], sep="")
             print("== Orca said last:", *spoken(home + "/orca.log")[-15:], sep="\n")
+            print("== the burst's game said:", *open(home + "/burst.log").readlines()[-20:], sep="")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith(NOTIFICATION + " ")]

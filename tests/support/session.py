@@ -95,7 +95,8 @@ def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
             sys.exit(f"{prog} is missing: install Debian's {PACKAGES.get(prog, prog)}")
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
-                                  start_new_session=True, stderr=log, stdout=out, text=True))
+                                  start_new_session=True, stderr=log, stdout=out, text=True,
+                                  errors="replace"))
     os.close(w)
     with os.fdopen(r) as f:
         return f.readline().strip() if reply else procs[-1]
@@ -162,7 +163,8 @@ def sound_server(env):
 
 # pw-mon prints each object added, changed or removed as a block: its id, then
 # its properties. A sound is an audio output stream; ids are used again. Each
-# sound's properties gain the times it started and ended.
+# sound's properties gain the times it started and ended. (A byte that is not
+# UTF-8 in what it prints is replaced: an error would end the listening.)
 def listen(log, sounds):
     props, event, ident = {}, None, None
     heard = lambda p: any(p is s for s in sounds)
