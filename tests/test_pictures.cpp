@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,10 +20,28 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+
+// The dark colours that qt6ct ships, as its colour scheme file lists them for
+// each group, in the order of QPalette's roles.
+const QString kDarker = u"/usr/share/qt6ct/colors/darker.conf"_s;
+QPalette qt6ctPalette(const QString& path) {
+    QSettings scheme(path, QSettings::IniFormat);
+    QPalette palette;
+    for (auto [key, group] : {std::pair{"active", QPalette::Active},
+                              {"inactive", QPalette::Inactive},
+                              {"disabled", QPalette::Disabled}}) {
+        const QStringList colours =
+            scheme.value(u"ColorScheme/%1_colors"_s.arg(key)).toStringList();
+        for (int role = 0; role < colours.size(); ++role)
+            palette.setColor(group, QPalette::ColorRole(role), QColor::fromString(colours[role]));
+    }
+    return palette;
+}
 
 class Pictures : public QObject {
     Q_OBJECT
@@ -67,6 +86,7 @@ void Pictures::window_data() {
         {"dark-mid-game", "@c3 a1 @a3 b2", 0},
         {"dark-about", "A", 0},
         {"screenshot:light", "V a1 c3", 0},
+        {"screenshot:dark", "V a1 c3", 0},
     };
     // clang-format on
     for (auto [name, script, beeps] : rows)
@@ -79,9 +99,13 @@ void Pictures::window() {
     const auto restore =
         qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
     if (name.startsWith(u"dark")) QApplication::setPalette(QPalette(QColor(53, 53, 53)));
-    // The light screenshot's window, its part of the picture found where the
-    // screenshot says. (The dark one is made with it, by the same command.)
+    // The screenshots' window, its part of the picture found where the
+    // screenshot says, in the dark one in the colours qt6ct gave it.
     const bool screenshot = name.startsWith(u"screenshot:");
+    if (name == u"screenshot:dark") {
+        if (!QFile::exists(kDarker)) QSKIP("qt6ct's colours are not installed");
+        QApplication::setPalette(qt6ctPalette(kDarker));
+    }
     Window w;
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts))
         step.startsWith(u'@') ? w.random->pushSquares({int(kEvents.indexOf(step.mid(1)))})
