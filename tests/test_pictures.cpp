@@ -26,20 +26,15 @@
 
 using namespace Qt::StringLiterals;
 
-// The dark colours that qt6ct ships, as its colour scheme file lists them for
-// each group, in the order of QPalette's roles.
+// The dark colours that qt6ct ships for an active window, as its colour
+// scheme file lists them in the order of QPalette's roles.
 const QString kDarker = u"/usr/share/qt6ct/colors/darker.conf"_s;
 QPalette qt6ctPalette(const QString& path) {
-    QSettings scheme(path, QSettings::IniFormat);
     QPalette palette;
-    for (auto [key, group] : {std::pair{"active", QPalette::Active},
-                              {"inactive", QPalette::Inactive},
-                              {"disabled", QPalette::Disabled}}) {
-        const QStringList colours =
-            scheme.value(u"ColorScheme/%1_colors"_s.arg(key)).toStringList();
-        for (int role = 0; role < colours.size(); ++role)
-            palette.setColor(group, QPalette::ColorRole(role), QColor::fromString(colours[role]));
-    }
+    const QStringList colours =
+        QSettings(path, QSettings::IniFormat).value(u"ColorScheme/active_colors"_s).toStringList();
+    for (int role = 0; role < colours.size(); ++role)
+        palette.setColor(QPalette::ColorRole(role), QColor::fromString(colours[role]));
     return palette;
 }
 
