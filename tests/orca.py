@@ -234,10 +234,9 @@ def burst(env, sounds):
     # The game starts each bell as the one before ends, the first once its
     # sound library has loaded: once the burst's bells have begun and none has
     # started for four times as long as the longest lasted, none waits.
-    expect("the sound server", "quiet after the burst", lambda: bool(ours(began)) and all(
-        "ended" in s for s in ours(began)) and time.monotonic() - max(
-        s["ended"] for s in ours(began)) > 4 * max(s["ended"] - s["started"] for s in ours(began)),
-        True, 40)
+    expect("the sound server", "quiet after the burst", lambda: bool(b := ours(began)) and all(
+        "ended" in s for s in b) and time.monotonic() - max(s["ended"] for s in b) > 4 * max(
+        s["ended"] - s["started"] for s in b), True, 40)
     assert len(ours(ended)) <= 8 <= len(ours(began)), (len(ours(began)), len(ours(ended)))
     for server in (p for p in procs if p.args[0] in ("pipewire", "wireplumber")):
         server.terminate()
