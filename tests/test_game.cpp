@@ -54,17 +54,18 @@ QStringList Game::opened() const {
 }
 
 // The captions and the menus' texts, in the order they were made (the
-// pictures show every other text).
+// pictures show every other text); "+" marks an item that holds a check mark.
 void Game::fixedSizeFocusOrderAndTexts() {
     Window w;
     QStringList texts{w->windowTitle()};
     for (const QAction* action : w->findChildren<QAction*>())
-        if (!action->text().isEmpty()) texts << action->text();
+        if (!action->text().isEmpty())
+            texts << action->text() + u"+"_s.first(action->isCheckable());
     w->MnuTietoja->click();
     QCOMPARE((texts << w->about()->windowTitle()).join(u'|'),
-             QString::fromUtf8("Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo|"
-                               "Keskitaso|Vaikea|Pelaajia|1 Pelaaja|2 Pelaajaa|Aloittaja|Pelaaja|"
-                               "Tietokone|Tietoja"));
+             QString::fromUtf8("Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo+|"
+                               "Keskitaso+|Vaikea+|Pelaajia|1 Pelaaja+|2 Pelaajaa+|Aloittaja|"
+                               "Pelaaja+|Tietokone+|Tietoja"));
     QCOMPARE(w->minimumSize(), w->maximumSize()); // no resize handle to offer
     QVERIFY(!w->windowIcon().isNull());
 
