@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind player hears: Debian's screen reader Orca listens on an X server
-# with a window manager while keys typed with xdotool (and one mouse click)
-# play the game; with --wayland, as GNOME runs it: the game a native client of
-# mutter on Wayland, headless and without an X server, the keys sent through
-# mutter as its remote desktop sends them, and then the game's own bells in a
-# burst. Orca writes each utterance to its debug file, which the test reads as
+# with a window manager while keys typed with xdotool play the game; with
+# --wayland, as GNOME runs it: the game a native client of mutter on Wayland,
+# headless and without an X server, the keys sent through mutter as its remote
+# desktop sends them, and then the game's own bells in a burst. Orca writes each utterance to its debug file, which the test reads as
 # it goes: each line of keys waits for its news (and its bell), and
 # what Orca said is placed by where in the file each line of keys began. The
 # news must come last, after what the keys themselves make Orca say.
@@ -41,7 +40,7 @@ SCRIPT = [
     ("F10 Right Right Down Return", ["Uusi peli, Vuoro : Pelaaja 1"]),  # Pelaajia > 2 Pelaajaa
     ("Up Up Left Left space", ["a1: Risti, Vuoro : Pelaaja 2"]),
     ("space Down space", ["b1: Nolla, Vuoro : Pelaaja 1"]),  # a taken square says nothing
-    ("click a2", ["a2: Risti, Vuoro : Pelaaja 2"]),
+    ("Up Right space", ["a2: Risti, Vuoro : Pelaaja 2"]),
     ("Down space", ["b2: Nolla, Vuoro : Pelaaja 1"]),
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
     ("F10 Down Down Return", [], f"Tietoja {DIALOG}"),  # Tiedosto > Tietoja
@@ -191,14 +190,7 @@ def listen(env):
     marks, told, bells = [], 0, 0  # where in what Orca said each line of keys began
     for keys, news, *said in SCRIPT:
         marks.append(len(spoken(log)))
-        if keys.startswith("click") and wayland:  # no pointer at a place: the keys to it
-            press("Up Right space", 150)
-        elif keys.startswith("click"):
-            x, y, w, h = find(keys[6:] + ": tyhjä", process).queryComponent().getExtents(
-                pyatspi.DESKTOP_COORDS)
-            subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
-        else:  # at a quick typist's pace, the quick succession quicker
-            press(keys, 40 if keys == QUICK else 150)
+        press(keys, 40 if keys == QUICK else 150)  # a quick typist's pace, or quicker
         told += len(news)
         # Where a box closes, the game's window is active again. Orca, when
         # slow, may say nothing of it: it drops window events that a later
