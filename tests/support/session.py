@@ -8,9 +8,6 @@ import ctypes, os, re, shutil, signal, subprocess, sys, tempfile, threading, tim
 from contextlib import contextmanager, suppress
 
 procs = []
-# The Debian package of each program that a test starts.
-PACKAGES = {"Xvfb": "xvfb", "dbus-daemon": "dbus-daemon", "pw-mon": "pipewire-bin",
-            "pipewire": "pipewire-bin", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"}
 # What a test takes from the environment it was started in: the sanitizers'
 # settings. Nothing of the user's session (display, buses, sound server,
 # runtime and configuration folders) comes along.
@@ -90,9 +87,6 @@ def end_all(grace=10):
 # Starts `cmd` in a session of its own and returns the line it writes to fd 3, if asked;
 # its errors go to `log` (None: to ours).
 def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
-    for prog in cmd:
-        if (prog == cmd[0] or prog in PACKAGES) and not shutil.which(prog):
-            sys.exit(f"{prog} is missing: install Debian's {PACKAGES.get(prog, prog)}")
     r, w = os.pipe()
     procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
                                   start_new_session=True, stderr=log, stdout=out, text=True,
