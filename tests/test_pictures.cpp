@@ -78,8 +78,6 @@ void Pictures::window_data() {
         {"back-to-one-player", "2P a1 1P", 0},
         {"about", "A", 0},
         {"rules", "", 0},
-        {"dark-mid-game", "@c3 a1 @a3 b2", 0},
-        {"dark-about", "A", 0},
         {"screenshot:light", "V a1 c3", 0},
         {"screenshot:dark", "V a1 c3", 0},
     };
@@ -93,7 +91,6 @@ void Pictures::window() {
     const QString name = QString::fromLatin1(QTest::currentDataTag());
     const auto restore =
         qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
-    if (name.startsWith(u"dark")) QApplication::setPalette(QPalette(QColor(53, 53, 53)));
     // The screenshots' window, its part of the picture found where the
     // screenshot says, in the dark one in the colours qt6ct gave it.
     const bool screenshot = name.startsWith(u"screenshot:");
