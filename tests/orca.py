@@ -4,10 +4,11 @@
 # with a window manager while keys typed with xdotool play the game; with
 # --wayland, as GNOME runs it: the game a native client of mutter on Wayland,
 # headless and without an X server, the keys sent through mutter as its remote
-# desktop sends them, and then the game's own bells in a burst. Orca writes each utterance to its debug file, which the test reads as
-# it goes: each line of keys waits for its news (and its bell), and
-# what Orca said is placed by where in the file each line of keys began. The
-# news must come last, after what the keys themselves make Orca say.
+# desktop sends them, and then the game's own bells in a burst. Orca writes
+# each utterance to its debug file, which the test reads as it goes: each line
+# of keys waits for its news (and its bell), and what Orca said is placed by
+# where in the file each line of keys began. The news must come last, after
+# what the keys themselves make Orca say.
 # With --fi the desktop speaks Finnish, and so must Orca, in its own words.
 #   orca.py [--wayland] [--fi] GAME
 import glob, os, re, subprocess, sys, time
