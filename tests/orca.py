@@ -112,9 +112,9 @@ def find(name, process):
 # afresh: a box of its that was open has closed, and keys reach the board.
 def back(process):
     import pyatspi
-    app(process).clear_cache()
+    (program := app(process)).clear_cache()
     return any(w.name.startswith("Lautari -98") and w.getState().contains(pyatspi.STATE_ACTIVE)
-               for w in app(process))
+               for w in program)
 
 
 # What Orca has said so far. It ends an utterance with a full stop where it has

@@ -60,7 +60,7 @@ void Game::fixedSizeFocusOrderAndTexts() {
     QStringList texts{w->windowTitle()};
     for (const QAction* action : w->findChildren<QAction*>())
         if (!action->text().isEmpty())
-            texts << action->text() + u"+"_s.first(action->isCheckable());
+            texts << action->text() + (action->isCheckable() ? u"+"_s : QString());
     w->MnuTietoja->click();
     QCOMPARE((texts << w->about()->windowTitle()).join(u'|'),
              QString::fromUtf8("Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo+|"
