@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QTimer>
 
 using forms::px;
@@ -192,11 +191,6 @@ void Lautari::luoValikot() {
           &Lautari::MnuTietokone_Click);
     MnuPelaaja->setChecked(true);
 
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, &Lautari::avaaValikko);
-    // F1 opens the Finnish rules, as in any desktop program.
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { avaaOhje(this); });
     qApp->installEventFilter(this);
 }
 
@@ -230,6 +224,23 @@ void Lautari::palaaValikosta() {
     });
 }
 
+// F1 opens the Finnish rules, F2 starts a new game and F10 opens the menu
+// bar. They are taken as keys, in turn with the others, not as shortcuts: Qt
+// acts on a shortcut as soon as it comes, ahead of keys that its bridge still
+// holds for a screen reader, and a space pressed just before F2 would play on
+// the new board.
+bool Lautari::toiminto(const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier) return false;
+    if (key.key() == Qt::Key_F1 || key.key() == Qt::Key_F2 || key.key() == Qt::Key_F10) {
+        if (key.type() == QEvent::KeyPress)
+            key.key() == Qt::Key_F1   ? avaaOhje(this)
+            : key.key() == Qt::Key_F2 ? MnuUusi->click()
+                                      : avaaValikko();
+        return true;
+    }
+    return false;
+}
+
 // Alt pressed and released alone opens the menu bar, as F10 does. A menu
 // that the style has just polished, which may have set its colours, has them
 // made readable again.
@@ -237,9 +248,15 @@ bool Lautari::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::Polish && (watched == menuBar() || watched->parent() == menuBar()))
         forms::readableHighlight(static_cast<QWidget*>(watched), this);
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+         type == QEvent::ShortcutOverride) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (type != QEvent::KeyRelease && toiminto(*key)) {
+            key->accept();
+            return true;
+        }
+        if (type == QEvent::ShortcutOverride) return QMainWindow::eventFilter(watched, event);
         palaaValikosta();
         if (type == QEvent::KeyPress)
             altYksin_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();

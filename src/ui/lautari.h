@@ -128,6 +128,7 @@ private:
 
     void klikkaus(Sq s);
     void siirraFokus(Sq s, int dx, int dy);
+    bool toiminto(const QKeyEvent& key);
     void avaaValikko();
     void palaaValikosta();
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
