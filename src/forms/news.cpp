@@ -20,6 +20,7 @@ void News::marked(const QWidget* square) {
 
 void News::newGame() {
     if (!QAccessible::isActive()) return;
+    if (newGame_) tell(); // each of new games in quick succession is told
     newGame_ = true;
     marked_.clear();
     gather();
