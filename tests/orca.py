@@ -6,9 +6,10 @@
 # headless and without an X server, the keys sent through mutter as its remote
 # desktop sends them, and then the game's own bells in a burst. Orca writes
 # each utterance to its debug file, which the test reads as it goes: each line
-# of keys waits for its news (and its bell), and what Orca said is placed by
-# where in the file each line of keys began. The news must come last, after
-# what the keys themselves make Orca say.
+# of keys waits for its news (and its bell), each key to a menu or a box for
+# the game to act on it, and what Orca said is placed by where in the file
+# each line of keys began. The news must come last, after what the keys
+# themselves make Orca say.
 # With --fi the desktop speaks Finnish, and so must Orca, in its own words.
 #   orca.py [--wayland] [--fi] GAME
 import glob, os, re, subprocess, sys, time
@@ -51,7 +52,7 @@ SCRIPT = [
     # says nothing of it).
     ("F1", [], *("readme.txt", "LAUTARI -98") * wayland),
     ("Escape", []),  # closed, and the game's window back before F10
-    ("F10 Up Return", []),
+    ("F10 Up (Return)", []),
 ]
 
 # The words that the menus' titles and items begin with.
@@ -115,6 +116,19 @@ def back(process):
     (program := app(process)).clear_cache()
     return any(w.name.startswith("Lautari -98") and w.getState().contains(pyatspi.STATE_ACTIVE)
                for w in program)
+
+
+# The names of what holds the keyboard focus in the game, read afresh.
+def focus(process):
+    import pyatspi
+    (program := app(process)).clear_cache()
+
+    def walk(node):  # what is not showing holds no focus
+        states = node.getState()
+        below = [n for child in node for n in walk(child)] if states.contains(
+            pyatspi.STATE_SHOWING) else []
+        return [node.name] * states.contains(pyatspi.STATE_FOCUSED) + below
+    return [n for window in program for n in walk(window)]
 
 
 # What Orca has said so far. It ends an utterance with a full stop where it has
@@ -191,7 +205,17 @@ def listen(env):
     marks, told, bells = [], 0, 0  # where in what Orca said each line of keys began
     for keys, news, *said in SCRIPT:
         marks.append(len(spoken(log)))
-        press(keys, 40 if keys == QUICK else 150)  # a quick typist's pace, or quicker
+        # Keys on the board reach it in the order pressed, at a quick typist's
+        # pace or quicker. Each key to a menu or a box waits until the game has
+        # acted on the one before, as a person waits to hear it: each is a
+        # window of its own, which the key must find open. (Quitting changes
+        # nothing to wait for.)
+        each = keys.startswith(("F10", "F1", "Escape"))
+        for key in keys.split() if each else [keys]:
+            was = each and focus(process)
+            press(key.strip("()"), 40 if keys == QUICK else 150)
+            expect(f"the game after {key} of {keys}", "its focus moved or renamed",
+                   lambda: not each or key[0] == "(" or focus(process) != was, True)
         told += len(news)
         # Where a box closes, the game's window is active again. Orca, when
         # slow, may say nothing of it: it drops window events that a later
