@@ -20,7 +20,7 @@ void News::marked(const QWidget* square) {
 
 void News::newGame() {
     if (!QAccessible::isActive()) return;
-    if (newGame_) tell(); // each of new games in quick succession is told
+    if (newGame_) tell(); // new games in quick succession are each told
     newGame_ = true;
     marked_.clear();
     gather();
