@@ -20,7 +20,9 @@ void News::marked(const QWidget* square) {
 
 void News::newGame() {
     if (!QAccessible::isActive()) return;
-    if (newGame_) tell(); // new games in quick succession are each told
+    // New games in quick succession are each told: the one before now, this
+    // one by the telling already on its way.
+    if (newGame_) tell();
     newGame_ = true;
     marked_.clear();
     gather();
@@ -29,7 +31,10 @@ void News::newGame() {
 // The first news of an event has the line told once the event is done.
 void News::gather() {
     if (std::exchange(gathering_, true)) return;
-    QTimer::singleShot(0, this, &News::tell);
+    QTimer::singleShot(0, this, [this] {
+        gathering_ = false;
+        tell();
+    });
 }
 
 void News::tell() {
@@ -40,7 +45,7 @@ void News::tell() {
     const QString status = status_ ? status_->text() : QString();
     if (!status.isEmpty() && (status != toldStatus_ || newGame_)) parts << status;
     toldStatus_ = status;
-    newGame_ = gathering_ = false;
+    newGame_ = false;
     marked_.clear();
     if (parts.isEmpty()) return;
 
