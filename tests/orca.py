@@ -12,7 +12,7 @@
 # themselves make Orca say.
 # With --fi the desktop speaks Finnish, and so must Orca, in its own words.
 #   orca.py [--wayland] [--fi] GAME
-import ctypes, glob, os, re, subprocess, sys, time
+import ctypes, datetime, glob, os, re, subprocess, sys, time
 from contextlib import suppress
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "support"))
@@ -109,8 +109,9 @@ def find(name, process):
     return pyatspi.findDescendant(app(process), lambda n: n.name == name)
 
 
-# The names of what holds the keyboard focus in the game, read afresh.
-def focus(process):
+# The names of what holds the keyboard focus in the game, read afresh; or,
+# with every, of all it shows.
+def focus(process, every=False):
     import pyatspi
     (program := app(process)).clear_cache()
 
@@ -118,7 +119,7 @@ def focus(process):
         states = node.getState()
         below = [n for child in node for n in walk(child)] if states.contains(
             pyatspi.STATE_SHOWING) else []
-        return [node.name] * states.contains(pyatspi.STATE_FOCUSED) + below
+        return [node.name] * (every or states.contains(pyatspi.STATE_FOCUSED)) + below
     return [n for window in program for n in walk(window)]
 
 
@@ -205,9 +206,10 @@ def listen(env):
         each = keys.startswith(("F10", "F1", "Escape"))
         for key in keys.split() if each else [keys]:
             was = each and focus(process)
+            print(f"{datetime.datetime.now():%H:%M:%S.%f} - KEY SENT: {key}")  # as Orca stamps
             press(key.strip("()"), 40 if keys == QUICK else 150)
-            expect(f"the game after {key} of {keys}", "its focus moved or renamed", lambda: not each
-                   or key[0] == "(" or was != (now := focus(process)) and bool(now), True)
+            expect(f"the game after {key} of {keys}", f"its focus moved or renamed from {was}",
+                   lambda: not each or key[0] == "(" or focus(process) not in (was, []), True)
         told += len(news)
         expect(f"Orca after {keys}", "what it said", lambda: any(
             w.startswith(tuple(said)) for w in spoken(log)[marks[-1]:]) or not said, True)
@@ -287,12 +289,17 @@ if finnish:  # the desktop's language, made for the test where the machine has i
 with desktop(wayland) as env:
     try:
         heard_by_line = listen(env)
-    except BaseException:  # the end of what Orca wrote and said: why it stopped or fell behind
-        with suppress(OSError):
+    except BaseException:  # why it stopped: what Orca wrote, and said when (beside the keys
+        with suppress(OSError):  # sent, above: how far behind it was), and the game as it stands
             home = env["HOME"]
             print("== orca.log.err:", *open(home + "/orca.log.err").readlines()[-20:], sep="")
-            print("== Orca said last:", *spoken(home + "/orca.log")[-15:], sep="\n")
+            print("== Orca said last:", *re.findall(r"^\S+ - SPEECH OUTPUT: '.*?'", open(
+                home + "/orca.log").read(), re.M)[-15:], sep="\n")
             print("== the burst's game said:", *open(home + "/burst.log").readlines()[-20:], sep="")
+        with suppress(Exception):  # the game, where it still runs: what it shows, and the focus
+            ours = [p for p in procs if p.args[0] == game][-1]
+            print("== the game over the accessibility bus:", *filter(None, focus(ours, True)),
+                  f"focus: {focus(ours)}", sep="\n")
         raise
     for (keys, news, *said), words in zip(SCRIPT, heard_by_line):
         heard = [w for w in words if w.startswith(NOTIFICATION + " ")]
