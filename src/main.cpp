@@ -16,7 +16,6 @@ int main(int argc, char* argv[]) {
     odotaNayttoa();
     QApplication app(argc, argv);
     nayttoLoytyi();
-    QGuiApplication::setDesktopFileName(QStringLiteral(LAUTARI_APP_ID));
     asennaKaannokset(app);
 
     Lautari window;

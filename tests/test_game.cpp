@@ -53,17 +53,19 @@ QStringList Game::opened() const {
     return QString::fromLocal8Bit(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-// The captions and the menus' texts, in the order they were made (the
-// pictures show every other text); "+" marks an item that holds a check mark.
+// The desktop entry the window belongs to, the captions and the menus' texts,
+// in the order they were made (the pictures show every other text); "+" marks
+// an item that holds a check mark.
 void Game::fixedSizeFocusOrderAndTexts() {
     Window w;
-    QStringList texts{w->windowTitle()};
+    QStringList texts{QGuiApplication::desktopFileName(), w->windowTitle()};
     for (const QAction* action : w->findChildren<QAction*>())
         if (!action->text().isEmpty())
             texts << action->text() + (action->isCheckable() ? u"+"_s : QString());
     w->MnuTietoja->click();
     QCOMPARE((texts << w->about()->windowTitle()).join(u'|'),
-             QString::fromUtf8("Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo+|"
+             QString::fromUtf8(LAUTARI_APP_ID
+                               "|Lautari -98 |Tiedosto|Uusi|Tietoja|Lopeta|VaikeusTaso|Helppo+|"
                                "Keskitaso+|Vaikea+|Pelaajia|1 Pelaaja+|2 Pelaajaa+|Aloittaja|"
                                "Pelaaja+|Tietokone+|Tietoja"));
     QCOMPARE(w->minimumSize(), w->maximumSize()); // no resize handle to offer

@@ -43,6 +43,9 @@ Lautari::Lautari(QWidget* parent)
     setObjectName(QStringLiteral("Lautari"));
     setWindowTitle(teksti::kIkkuna.toString());
     setWindowIcon(ohjelmanIkoni());
+    // The desktop entry the window belongs to, for the desktop to show its
+    // name and icon (on Wayland, the window's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(LAUTARI_APP_ID));
     forms::installAccessibility();
     setFont(forms::classicFont(8));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
