@@ -2,6 +2,7 @@
 #include "support/window.h"
 #include "ui/ohje.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -36,7 +37,7 @@ QDialog* Window::ownRules() {
     qputenv("PATH", "/nowhere"); // the opener is looked up as it starts
     avaaOhje(w.get());
     qputenv("PATH", path);
-    QDialog* rules = nullptr;
-    (void)QTest::qWaitFor([&] { return (rules = w->findChild<QDialog*>(u"Ohje"_s)); });
-    return rules; // null where it never came
+    // The rules are shown once the opener has failed and is gone.
+    (void)QTest::qWaitFor([] { return qApp->findChildren<QProcess*>().isEmpty(); });
+    return w->findChild<QDialog*>(u"Ohje"_s); // null where they never came
 }
