@@ -9,8 +9,8 @@
 # input. Orca writes each utterance to its debug file, which the test reads as
 # it goes: each line of keys waits for its news (and its bell), each key to a
 # menu or a box for the game to act on it, and what Orca said is placed by
-# where in the file each line of keys began. The news must come last, after what the keys
-# themselves make Orca say.
+# where in the file each line of keys began. The news must come last, after
+# what the keys themselves make Orca say.
 # With --fi the desktop speaks Finnish, and so must Orca, in its own words.
 #   orca.py [--wayland | --kwin] [--fi] GAME
 import ctypes, datetime, glob, os, re, shutil, socket, struct, subprocess, sys, time
