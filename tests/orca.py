@@ -117,7 +117,7 @@ def fake_input(env):
     send(1, 0, 3)  # number; object 3 says when it has told them all
     told = b""
     while struct.pack("=II", 3, 12 << 16) not in told:
-        told += wire.recv(65536)
+        told += wire.recv(65536) or sys.exit("KWin closed its socket before it told what it offers")
     fake = "org_kde_kwin_fake_input"  # told after its number
     if not (offered := re.search(b"(?s)(....)" + re.escape(words(fake)), told)):
         sys.exit(f"KWin offers the test no fake input ({fake}): no permission")
