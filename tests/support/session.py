@@ -117,8 +117,12 @@ def expect(node, prop, get, want, timeout=30):
 # device monitors, so that no sound card, Bluetooth device or camera of the
 # machine's is opened (0.4 reads Lua, 0.5 its own format); speech, where a
 # voice is installed, to the session's sound server, from a speech server
-# that stays while the session lasts.
+# that stays while the session lasts. Keys that do not repeat on Wayland,
+# where the game repeats a key itself until the compositor tells it of the
+# release, which a busy compositor may tell late (GNOME's, KWin's).
 CONFIG = {
+    "glib-2.0/settings/keyfile": "[org/gnome/desktop/peripherals/keyboard]\nrepeat=false",
+    "kcminputrc": "[Keyboard]\nKeyRepeat=nothing",
     "pipewire/pipewire.conf.d/lautari.conf": 'context.objects = [ { factory = adapter args = {'
     ' factory.name = support.null-audio-sink node.name = silence media.class = "Audio/Sink"'
     ' audio.position = [ FL FR ] } } ] context.modules = [ { name ='
