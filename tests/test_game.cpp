@@ -194,9 +194,8 @@ void Game::whatCountsAsAClick() {
     QCOMPARE(w.board(), u"X........");
     w.click({b1, a2, b2, a3});
     // The board the win locked refuses a screen reader's press too.
-    QAccessible::queryAccessibleInterface(&w->ruutu(c3))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::pressAction());
+    auto* press = QAccessible::queryAccessibleInterface(&w->ruutu(c3))->actionInterface();
+    press->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(w.board(), u"XXXOO....");
 }
 

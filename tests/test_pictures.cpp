@@ -55,7 +55,6 @@ void Pictures::window_data() {
         {"computer-opens-once-chosen-and-at-new-game", "@a3 T T @b2 N", 0},
         {"person-as-starter-waits-for-next-game", "@a3 T P", 0},
         {"starter-carries-over-to-two-players", "T 2P c3", 0},
-        {"player-2-starts-for-the-computer", "T 2P", 0},
         {"level-in-force-changes-nothing", "@c3 a1 K", 0},
         {"another-level-starts-new-game", "@c3 a1 V", 0},
         {"player-count-in-force-changes-nothing", "@c3 a1 1P", 0},

@@ -35,9 +35,8 @@ void OnScreen::movesAndFocusReachTheScreen() {
     w.random->pushSquares({c3});
     w.click({a1});
     QVERIFY2(onScreen(w.w.get()), "the computer's nought");
-    QAccessible::queryAccessibleInterface(&w->ruutu(b2))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::setFocusAction());
+    auto* focus = QAccessible::queryAccessibleInterface(&w->ruutu(b2))->actionInterface();
+    focus->doAction(QAccessibleActionInterface::setFocusAction());
     QVERIFY(QTest::qWaitForWindowActive(w.w.get())); // the window comes forward with it
     QVERIFY2(w->ruutu(b2).showsFocusMark() && onScreen(w.w.get()), "a screen reader's focus");
 }

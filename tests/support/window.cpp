@@ -26,8 +26,7 @@ void Window::apply(QStringView events) {
     for (QStringView event : events.split(u' ', Qt::SkipEmptyParts)) {
         const int i = int(kEvents.indexOf(event));
         QVERIFY2(i >= 0, qPrintable(event.toString()));
-        if (i < 9) click({kRuudut[i]});
-        if (i >= 9) (*items[i - 9])->click();
+        i < 9 ? click({kRuudut[i]}) : (*items[i - 9])->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
