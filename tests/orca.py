@@ -347,11 +347,10 @@ with desktop(wayland) as env:
         # one word, may follow it: where Orca takes longer than 100 ms to answer
         # for a key, Qt hands the key to the game without waiting (and keys
         # quicker than the news may be echoed after it).
-        last = max((i for i, w in enumerate(words) if w in heard), default=len(words))
         assert len(heard) == len(news) and all(re.fullmatch(
             re.escape(f"{NOTIFICATION} {n}").replace(r"\.\.", "[abc][123]"), h)
             for n, h in zip(news, heard)) \
-            and not any(" " in w for w in words[last + 1:]) \
+            and (not heard or [w for w in words if " " in w][-1] == heard[-1]) \
             and not any(GRAYED in w for w in words), (keys, words)
         # Moving from menu to menu reads their items, never the square behind
         # them: no square is said before the last menu item heard. (Not as the
