@@ -334,8 +334,11 @@ with desktop(wayland) as env:
         with suppress(OSError):  # sent, above: how far behind it was), and the game as it stands
             home = env["HOME"]
             print("== orca.log.err:", *open(home + "/orca.log.err").readlines()[-20:], sep="")
-            print("== Orca said last:", *re.findall(r"^\S+ - SPEECH OUTPUT: '.*?'", open(
-                home + "/orca.log").read(), re.M)[-15:], sep="\n")
+            print("== Orca, last: what it said, and the windows and focus it was told of:", *[
+                re.sub(r"\n +", " ", e)[:150] for e in re.findall(
+                    r"^\S+ - (?:SPEECH OUTPUT: '.*?'(?= ?\{)|EVENT MANAGER: (?:window:|object:"
+                    r"state-changed:focused)(?![^\n]*(?:priority|obsoleted))[^\n]*)",
+                    open(home + "/orca.log").read(), re.M | re.S)][-25:], sep="\n")
         with suppress(Exception):  # the game, where it still runs: what it shows, and the focus
             ours = [p for p in procs if p.args[0] == game][-1]
             print("== the game over the accessibility bus:", *filter(None, focus(ours, True)),
