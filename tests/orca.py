@@ -49,7 +49,7 @@ SCRIPT = [
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
     ("F10 Down Down Return", [], f"Tietoja {DIALOG}"),  # Tiedosto > Tietoja
     ("Alt_L+Tab", []),  # back to the board, the box left open behind it
-    ("F10 Down Down Return", [], f"Tietoja {DIALOG}"),  # and asked for again
+    ("F10 Down Down Return", [], f"Tietoja {DIALOG}", "OK"),  # asked again: named, or its button
     ("Escape", []),  # closed, and the game's window back before F1
     # The game's own rules window, where no viewer is found: its title or its
     # text said on Wayland (Orca 43 on X11, slowed by the sanitizers, at times
