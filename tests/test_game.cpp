@@ -28,6 +28,7 @@ private slots:
     void keyboard();
     void whatCountsAsAClick();
     void randomMove();
+    void twoPlayersStatusLine();
 
 private:
     // What the desktop's opener was asked to open, one path a line.
@@ -135,7 +136,7 @@ void Game::keyboard() {
     w.random->pushSquares({a1});
     key(Qt::Key_Space);
     QCOMPARE(w.board(), u"O...X....");
-    QVERIFY(w->pointer.timesBusy() == 1 && !w->pointer.isBusy()); // busy while it answered
+    QCOMPARE(w->cursor().shape(), Qt::ArrowCursor); // not left busy once it answered
     key(Qt::Key_Backtab);
     key(Qt::Key_Enter);
     QCOMPARE(w->ruutu(b1).tag(), u"Risti");
@@ -208,16 +209,31 @@ void Game::randomMove() {
     w.random->pushSquares({a1, a2, c3, b2, c2}); // taken squares are drawn again
     w->Tietokone3();
     QCOMPARE(w.board(), u"XOXOXOXOX");
-    QVERIFY(w.random->reseeds == 1 && w.random->draws == 5);
     w.lay(u"OOOOOOOOO");
     w->Siirretty = false;
     w->Tietokone3(); // no free square: no move, no hang
     QVERIFY(!w->Siirretty);
-    // The clock moves the real generator off the fixed sequence that every
-    // session would repeat.
-    forms::ClockRandom seeded;
-    seeded.reseedFromClock();
-    QVERIFY(seeded.next() != forms::ClockRandom().next());
+    // A window's own generator, set by the clock: two sessions' replies at
+    // Helppo differ, where a fixed sequence would repeat them.
+    const auto replies = [] {
+        Lautari game;
+        game.MnuHelppo->click();
+        QString seen;
+        for (int i = 0; i < 12; ++i, game.MnuUusi->click()) {
+            game.a1_Click();
+            seen += position::read(game);
+        }
+        return seen;
+    };
+    QVERIFY(replies() != replies());
+}
+
+// Two players name whose turn it is from the start: the second where the
+// computer's side, now the second player's, opens.
+void Game::twoPlayersStatusLine() {
+    Window w;
+    w.apply(u"T 2P");
+    QCOMPARE(w->RnTeksti->text(), u"Vuoro : Pelaaja 2");
 }
 
 QTEST_MAIN(Game)

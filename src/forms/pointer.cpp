@@ -5,15 +5,8 @@
 
 namespace forms {
 
-void MousePointer::setBusy() {
-    busy_ = true;
-    ++timesBusy_;
-    window_->setCursor(Qt::WaitCursor);
-}
+void MousePointer::setBusy() { window_->setCursor(Qt::WaitCursor); }
 
-void MousePointer::setDefault() {
-    busy_ = false;
-    window_->unsetCursor();
-}
+void MousePointer::setDefault() { window_->unsetCursor(); }
 
 } // namespace forms

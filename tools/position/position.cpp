@@ -45,7 +45,6 @@ QChar winner(QStringView board) {
 }
 
 float ScriptedRandom::next() {
-    ++draws;
     if (script.empty()) return float(engine_() >> 8) * (1.0f / 16777216.0f);
     const float x = script.front();
     script.pop_front();

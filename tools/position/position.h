@@ -28,21 +28,19 @@ extern const int kLines[8][3];
 // 'X' or 'O' when that mark has three in a line, else '.'.
 QChar winner(QStringView board);
 
-// Hands out scripted values first, then values from a fixed-seed generator.
-// It counts reseeds and draws, so that a caller can see how the game used it.
+// Hands out scripted values first, then values from a fixed-seed generator;
+// the clock is never read, so that a session plays the same every time.
 class ScriptedRandom final : public forms::RandomSource {
 public:
     explicit ScriptedRandom(std::uint32_t seed = 1) : engine_(seed) {}
 
-    void reseedFromClock() override { ++reseeds; }
+    void reseedFromClock() override {}
     float next() override;
 
     // The next draws name these squares (0..8).
     void pushSquares(std::initializer_list<int> squares);
 
     std::deque<float> script;
-    int reseeds = 0;
-    int draws = 0;
 
 private:
     std::mt19937 engine_;
