@@ -39,6 +39,8 @@ SCRIPT = [
     ("Up Up Left space", ["a2: Risti, a3: Nolla"]),
     ("Down Down Left space", ["c1: Risti, b1: Nolla"]),
     ("Up Right Right space", ["b3: Risti, Tasapeli (Ruudukko Täysi)"]),
+    ("Left", [], "b2: Nolla"),  # the finished board walked by ear
+    ("Down", [], "c2: Nolla"),
     ("space F2", ["Uusi peli"]),  # a locked board says nothing new
     (QUICK, ["Uusi peli"] * 3),
     ("F10 Right Right Down Return", ["Uusi peli, Vuoro : Pelaaja 1"]),  # Pelaajia > 2 Pelaajaa
@@ -47,6 +49,8 @@ SCRIPT = [
     ("Up Right space", ["a2: Risti, Vuoro : Pelaaja 2"]),
     ("Down space", ["b2: Nolla, Vuoro : Pelaaja 1"]),
     ("Up Right space", ["a3: Risti, Voittaja : Pelaaja 1"]),
+    ("Down", [], "b3: tyhjä"),  # a free square of the finished board
+    ("space", []),  # takes no mark
     ("F10 Down Down Return", [], f"Tietoja {DIALOG}"),  # Tiedosto > Tietoja
     ("Alt_L+Tab", []),  # back to the board, the box left open behind it
     ("F10 Down Down Return", [], f"Tietoja {DIALOG}", "OK"),  # asked again: named, or its button
@@ -147,8 +151,8 @@ def find(name, process):
 
 
 # The names of what holds the keyboard focus in the game, read afresh; or,
-# with every, of all it shows.
-def focus(process, every=False):
+# with every, of all it shows; with roles, each after its role.
+def focus(process, every=False, roles=False):
     import pyatspi
     (program := app(process)).clear_cache()
 
@@ -156,7 +160,8 @@ def focus(process, every=False):
         states = node.getState()
         below = [n for child in node for n in walk(child)] if states.contains(
             pyatspi.STATE_SHOWING) else []
-        return [node.name] * (every or states.contains(pyatspi.STATE_FOCUSED)) + below
+        name = f"{node.getRoleName()}: {node.name}" if roles else node.name
+        return [name] * (every or states.contains(pyatspi.STATE_FOCUSED)) + below
     return [n for window in program for n in walk(window)]
 
 
@@ -234,7 +239,7 @@ def listen(env):
     expect("Orca", "the window's title said",
            lambda: any(w.startswith("Lautari -98") for w in spoken(log)), True, 60)
 
-    marks, told, bells = [], 0, 0  # where in what Orca said each line of keys began
+    marks, told, bells, square = [], 0, 0, None  # where in what Orca said each line of keys began
     for keys, news, *said in SCRIPT:
         marks.append(len(spoken(log)))
         # Keys on the board reach it in the order pressed, at a quick typist's
@@ -264,6 +269,18 @@ def listen(env):
             "application.name") == "Lautari -98") for s in sounds)
         expect(f"the sound server after {keys}", "bells",
                lambda: heard() if wayland else min(heard(), bells), bells)
+        # Never on an unnamed object, and never anywhere but a square, a menu,
+        # a box's button or the rules' text; a box closed gives the focus back
+        # to the square it left. (The rules' viewport shares its text's focus,
+        # so the first focused object is the one that holds it.)
+        if keys.endswith("(Return)"):
+            continue
+        held = lambda: (focus(process, roles=True) or ["nothing: "])[0]
+        allowed = r"(push button|(check |radio )?menu( item)?|text): .+"
+        expect(f"the game after {keys}", "its focus on a named square, menu, button or text",
+               lambda: True if re.fullmatch(allowed, h := held()) and (
+                   keys != "Escape" or h == square) else h, True)
+        square = held() if re.fullmatch(r"push button: [abc][123]: .*", held()) else square
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     said = spoken(log)
     # The speech server speaks Finnish exactly where the desktop does, as it

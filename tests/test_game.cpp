@@ -164,13 +164,23 @@ void Game::keyboard() {
     w->activateWindow(); // the offscreen platform leaves a closed menu the active window
     QVERIFY(QTest::qWaitForWindowActive(w.w.get()));
 
-    // A game that ends keeps the focus in the window, off the locked board; the
-    // next game gives it back to its square as it was, here without the mark.
+    // A finished game keeps the focus on its board, whose squares the keys
+    // still walk, read-only, and which take no mark, count or sound; F2 opens
+    // the next game where the focus is.
     w.lay(u"XX.OO....");
     QTest::mouseClick(&w->ruutu(a3), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), w->centralWidget());
+    const int beeps = w->beep.count();
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Left, Qt::Key_Return, Qt::Key_Tab})
+        key(k);
+    QVERIFY(w->ruutu(b3).showsFocusMark());
+    QCOMPARE(w.board() + w->Voitot[1]->text(), u"XXXOO....1");
+    QCOMPARE(w->beep.count(), beeps);
+    const auto state = [&](Sq s) {
+        return QAccessible::queryAccessibleInterface(&w->ruutu(s))->state();
+    };
+    QVERIFY(state(b3).readOnly && !state(b3).disabled && state(b3).focused);
     key(Qt::Key_F2);
-    QVERIFY(w->ruutu(a3).hasFocus() && !w->ruutu(a3).showsFocusMark());
+    QVERIFY(w->ruutu(b3).hasFocus() && !state(b3).readOnly);
 
     // A slow viewer of the rules outlives the window, which must not be missed
     // when it fails.

@@ -21,12 +21,11 @@ public:
     QAccessible::Role role() const override {
         return isButton() ? QAccessible::Button : QAccessible::Graphic;
     }
-    // A locked square looks as it always did, and is told so too: the lock is
-    // news of its own ("Voittaja : ..."), and a screen reader that is still
-    // behind would call the square just played "grayed". It refuses a press.
+    // A locked square is read-only, not unavailable: the lock is news of its
+    // own ("Voittaja : ..."), and the finished board is read square by square.
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.disabled = false;
+        state.readOnly = !box()->isEnabled();
         return state;
     }
     QStringList actionNames() const override {
@@ -34,17 +33,17 @@ public:
     }
     // Focus lives in the active window, so moving it brings the window forward.
     void doAction(const QString& action) override {
-        if (!isButton() || !widget()->isEnabled()) return;
-        auto* box = static_cast<PictureBox*>(widget());
-        if (action == pressAction()) {
-            emit box->clicked();
+        if (!isButton()) return;
+        if (action == pressAction() && box()->isEnabled()) {
+            emit box()->clicked();
         } else if (action == setFocusAction()) {
-            box->activateWindow();
-            box->takeFocus();
+            box()->activateWindow();
+            box()->takeFocus();
         }
     }
 
 private:
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
     bool isButton() const { return widget()->focusPolicy() != Qt::NoFocus; }
 };
 

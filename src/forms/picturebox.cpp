@@ -65,7 +65,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) emit clicked();
+    if (click && enabled_) emit clicked();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
@@ -73,7 +73,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit clicked();
+        if (enabled_) emit clicked();
         break;
     case Qt::Key_Left:
         emit arrowKey(-1, 0);

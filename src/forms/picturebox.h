@@ -11,16 +11,23 @@ namespace forms {
 class LineControl;
 
 // A square of the old forms runtime: a white box with a sunken border that
-// shows one picture, carries a tag text and reports clicks. A disabled box
-// ignores clicks but looks exactly as it did. The picture is drawn at the
-// screen's resolution where a sharper rendering of it exists.
+// shows one picture, carries a tag text and reports clicks. The picture is
+// drawn at the screen's resolution where a sharper rendering of it exists.
 //
 // For the keyboard it is a button: Space or Enter clicks it, the arrow keys
 // ask to move on, and a focus mark shows when the keyboard brought the focus.
+//
+// A box that is not enabled refuses every click, by the mouse, the keys or a
+// screen reader, but looks exactly as it did and keeps the focus, which the
+// keys still move: a locked board can be read square by square. (Qt's own
+// disabled state would drop the focus, so the box keeps its own.)
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
+
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+    bool isEnabled() const { return enabled_; }
 
     const QString& tag() const { return tag_; }
     void setTag(const QString& tag);
@@ -60,6 +67,7 @@ private:
     QIcon picture_;
     std::array<const LineControl*, 4> lines_{};
     int lineCount_ = 0;
+    bool enabled_ = true;
     bool pressed_ = false;
     bool keyboardFocus_ = false;
 };

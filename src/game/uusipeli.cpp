@@ -4,16 +4,8 @@
 #include "ui/tekstit.h"
 
 #include <QLabel>
-#include <algorithm>
 
-// A locked square cannot hold the focus, so the window keeps it meanwhile:
-// keys such as F2 still work, and screen readers are not sent to a dead square.
-// The square gets it back when the board opens again.
 void Lautari::SammutaNapit() {
-    if (const auto fokus = std::ranges::find(ruudut_, focusWidget()); fokus != ruudut_.end()) {
-        lukittuFokus_ = *fokus;
-        centralWidget()->setFocus(Qt::OtherFocusReason);
-    }
     for (Sq s : kRuudut)
         ruutu(s).setEnabled(false);
 }
@@ -21,9 +13,6 @@ void Lautari::SammutaNapit() {
 void Lautari::KaynnistaNapit() {
     for (Sq s : kRuudut)
         ruutu(s).setEnabled(true);
-    if (lukittuFokus_ && focusWidget() == centralWidget())
-        lukittuFokus_->setFocus(Qt::ActiveWindowFocusReason);
-    lukittuFokus_ = nullptr;
 }
 
 void Lautari::TyhjennaNapit() {

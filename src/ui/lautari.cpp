@@ -215,13 +215,13 @@ void Lautari::avaaValikko() {
 }
 
 // Once no menu is open and the menu bar is left, the focus goes back to where
-// it was.
+// it was: at once, or, where a menu item opened a box, once the box closes.
 void Lautari::palaaValikosta() {
     if (!valikostaFokus_) return; // the menu bar was not opened from the keyboard
     QTimer::singleShot(0, this, [this] {
         if (!valikostaFokus_ || QApplication::activePopupWidget() || menuBar()->activeAction())
             return;
-        if (!QApplication::focusWidget() || QApplication::focusWidget() == menuBar())
+        if (!focusWidget() || focusWidget() == menuBar())
             valikostaFokus_->setFocus(Qt::MenuBarFocusReason);
         valikostaFokus_ = nullptr;
     });

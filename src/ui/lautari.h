@@ -145,7 +145,6 @@ private:
     QPointer<frmAbout> about_;
     bool altYksin_ = false;            // Alt is down with no other key since
     forms::News* news_ = nullptr;      // what each event changed, for screen readers
-    QPointer<QWidget> lukittuFokus_;   // the square that had the focus when the board locked
     QPointer<QWidget> valikostaFokus_; // where the focus goes back to from the menu bar
 };
 

@@ -32,6 +32,7 @@ void naytaOhje(QWidget* ikkuna) {
         tiedosto.open(QIODevice::ReadOnly);
         auto* teksti = new QPlainTextEdit(QString::fromUtf8(tiedosto.readAll()), ohje);
         teksti->setReadOnly(true);
+        teksti->setAccessibleName(ohje->windowTitle()); // what the focus is on, by name
         teksti->setLineWrapMode(QPlainTextEdit::NoWrap);
         teksti->setMinimumSize(teksti->fontMetrics().averageCharWidth() * 80,
                                teksti->fontMetrics().lineSpacing() * 30);
