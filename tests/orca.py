@@ -276,11 +276,11 @@ def listen(env):
         if keys.endswith("(Return)"):
             continue
         held = lambda: (focus(process, roles=True) or ["nothing: "])[0]
-        allowed = r"(push button|(check |radio )?menu( item)?|text): .+"
+        allowed = r"((push )?button|(check |radio )?menu( item)?|text): .+"
         expect(f"the game after {keys}", "its focus on a named square, menu, button or text",
                lambda: True if re.fullmatch(allowed, h := held()) and (
                    keys != "Escape" or h == square) else h, True)
-        square = held() if re.fullmatch(r"push button: [abc][123]: .*", held()) else square
+        square = held() if re.fullmatch(r"(push )?button: [abc][123]: .*", held()) else square
     assert process.wait(30) == 0, process.returncode  # the sanitizers' word, where they watch
     said = spoken(log)
     # The speech server speaks Finnish exactly where the desktop does, as it
