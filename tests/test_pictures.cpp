@@ -5,21 +5,17 @@
 // leaves the picture made in pictures/ of the test's folder. With
 // LAUTARI_PICTURES=write the pictures made become the references ("cmake
 // --build build --target pictures"); the test itself never writes them.
-#include "support/window.h"
+#include "forms/style.h"
+#include "support/contrast.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -183,18 +179,15 @@ void Pictures::window() {
 
 // Every text of the window mid-game, its menu bar and an opened menu with its
 // check marks, the About box and the rules window reads in the desktop's own
-// palette and in a dark one (black on white is GNOME's high contrast:
-// themes@HighContrast), switched to while they are open, as measured
-// from the pixels drawn: the colour that stands out most from a text's
-// ground, its ink, contrasts with it at least 4.5:1, 3:1 for the large
-// headings, as the web's accessibility guidelines measure it.
+// palette and in the game's dark one (black on white is GNOME's high
+// contrast: themes@HighContrast), switched to while they are open.
 void Pictures::contrast_data() {
     QTest::addColumn<QPalette>("palette");
     // A dark desktop theme that is asked for must have been found.
     QVERIFY(!qEnvironmentVariable("GTK_THEME").endsWith(u":dark"_s) ||
             QApplication::palette().color(QPalette::Window).lightness() < 128);
     QTest::newRow("desktop's own") << QApplication::palette();
-    QTest::newRow("dark") << QPalette(QColor(53, 53, 53)); // white text
+    QTest::newRow("dark") << forms::darkPalette();
 }
 
 void Pictures::contrast() {
@@ -202,61 +195,9 @@ void Pictures::contrast() {
     const auto restore =
         qScopeGuard([was = QApplication::palette()] { QApplication::setPalette(was); });
     Window w;
-    w.apply(u"2P a1 b1 a2 b2 a3 A");
-    QDialog* rules = w.ownRules();
+    const QList<QWidget*> shown = openEveryWindow(w);
     QApplication::setPalette(palette); // as the desktop switches it
-    QCoreApplication::processEvents();
-    w->activateWindow();
-    w->menuBar()->setActiveAction(w->menuBar()->actions()[1]); // VaikeusTaso, opened
-    const auto luminance = [](QRgb c) {
-        double sum = 0;
-        for (auto [v, weight] :
-             {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
-            sum += weight * (v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4));
-        return sum;
-    };
-    for (QWidget* shown : std::initializer_list<QWidget*>{w.w.get(), w->about(), rules,
-                                                          QApplication::activePopupWidget()}) {
-        QVERIFY(shown && QTest::qWaitForWindowExposed(shown));
-        const QImage picture = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        // Where each text is, by its words: labels, buttons inside their frames,
-        // the rules, and the items of menus.
-        QList<std::tuple<QRect, QString, bool>> texts;
-        const QList<QWidget*> parts = shown->findChildren<QWidget*>() << shown;
-        for (QWidget* c : parts) {
-            if (!c->isVisible() || c->window() != shown) continue;
-            const QPoint at = c->mapTo(shown, QPoint());
-            if (auto* label = qobject_cast<QLabel*>(c); label && !label->text().trimmed().isEmpty())
-                texts.append({label->contentsRect().translated(at), label->text(),
-                              label->font().pointSize() >= 18});
-            if (auto* button = qobject_cast<QPushButton*>(c))
-                texts.append({c->rect().adjusted(4, 4, -4, -4).translated(at), button->text(), 0});
-            if (auto* edit = qobject_cast<QPlainTextEdit*>(c))
-                texts.append({edit->viewport()->geometry().translated(at), u"rules"_s, false});
-            for (QAction* a : c->actions()) {
-                auto* bar = qobject_cast<QMenuBar*>(c);
-                auto* menu = qobject_cast<QMenu*>(c);
-                if ((bar || menu) && !a->isSeparator())
-                    texts.append(
-                        {(bar ? bar->actionGeometry(a) : menu->actionGeometry(a)).translated(at),
-                         a->text(), false});
-            }
-        }
-        for (auto [r, words, large] : texts) {
-            QHash<QRgb, int> seen;
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                for (int x = r.left(); x <= r.right(); ++x)
-                    ++seen[picture.pixel(x, y)];
-            const double ground =
-                luminance(std::ranges::max(seen.keys(), {}, [&](QRgb c) { return seen[c]; }));
-            double most = 1;
-            for (QRgb c : seen.keys())
-                most = std::max(most, (std::max(ground, luminance(c)) + 0.05) /
-                                          (std::min(ground, luminance(c)) + 0.05));
-            QVERIFY2(most >= (large ? 3 : 4.5),
-                     qPrintable(u"%1: %2:1"_s.arg(words).arg(most, 0, 'f', 2)));
-        }
-    }
+    expectReadable(shown);
 }
 
 QTEST_MAIN(Pictures)

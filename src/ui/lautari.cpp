@@ -6,6 +6,7 @@
 #include "forms/colour.h"
 #include "forms/font.h"
 #include "forms/label.h"
+#include "forms/style.h"
 #include "forms/twips.h"
 #include "game/lines.h"
 #include "ui/frmabout.h"
@@ -47,6 +48,7 @@ Lautari::Lautari(QWidget* parent)
     // name and icon (on Wayland, the window's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LAUTARI_APP_ID));
     forms::installAccessibility();
+    forms::followDesktopStyle();
     setFont(forms::classicFont(8));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

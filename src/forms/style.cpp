@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/style.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QPalette>
+
+namespace forms {
+
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53)); // window and buttons; white text on black fields
+    dark.setColor(QPalette::Highlight, QColor(53, 132, 228));
+    dark.setColor(QPalette::Link, QColor(120, 174, 237));
+    dark.setColor(QPalette::LinkVisited, QColor(192, 150, 240));
+    return dark;
+}
+
+namespace {
+
+const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kColorScheme = QStringLiteral("color-scheme");
+// A portal that is started on demand may take a while to answer; the window
+// meanwhile shows the desktop's own palette.
+constexpr int kDeadlineMs = 10000;
+
+class DesktopStyle : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopStyle(QObject* parent) : QObject(parent) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) return;
+        bus.connect(kPortal, kPath, kSettings, QStringLiteral("SettingChanged"), this,
+                    SLOT(settingChanged(QDBusMessage)));
+        QDBusMessage read =
+            QDBusMessage::createMethodCall(kPortal, kPath, kSettings, QStringLiteral("Read"));
+        read << kAppearance << kColorScheme;
+        auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(read, kDeadlineMs), this);
+        connect(answer, &QDBusPendingCallWatcher::finished, this, [this, answer] {
+            const QDBusMessage reply = answer->reply();
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+                follow(reply.arguments().constFirst());
+            answer->deleteLater();
+        });
+    }
+
+private slots:
+    void settingChanged(const QDBusMessage& change) {
+        const QVariantList said = change.arguments(); // namespace, key, value
+        if (said.size() == 3 && said[0] == kAppearance && said[1] == kColorScheme) follow(said[2]);
+    }
+
+private:
+    // 1 is a preference for dark, 0 none and 2 light; anything else, or a
+    // value of another type, is taken as none.
+    void follow(QVariant value) {
+        while (value.metaType() == QMetaType::fromType<QDBusVariant>()) // Read wraps it once more
+            value = value.value<QDBusVariant>().variant();
+        const bool dark = value.metaType() == QMetaType::fromType<uint>() && value.toUInt() == 1;
+        if (dark == ours_) return;
+        if (dark) {
+            // A dark palette that Qt took from the desktop stays as it is.
+            if (QApplication::palette().color(QPalette::Window).lightness() < 128) return;
+            QApplication::setPalette(darkPalette());
+        } else {
+            QApplication::setPalette(QPalette()); // the desktop's own again
+        }
+        ours_ = dark;
+    }
+
+    bool ours_ = false; // the dark palette is the game's own
+};
+
+} // namespace
+
+void followDesktopStyle() {
+    static bool following = false;
+    if (following) return;
+    following = true;
+    new DesktopStyle(qApp);
+}
+
+} // namespace forms
+
+#include "style.moc"
