@@ -217,16 +217,23 @@ void Lautari::avaaValikko() {
 }
 
 // Once no menu is open and the menu bar is left, the focus goes back to where
-// it was: at once, or, where a menu item opened a box, once the box closes.
+// it was. Where a menu command opened a box, the box takes the keys, and the
+// square gets the focus back only as this window loses them: unheard, so that
+// a screen reader does not tell the square between the menu and the box.
 void Lautari::palaaValikosta() {
     if (!valikostaFokus_) return; // the menu bar was not opened from the keyboard
     QTimer::singleShot(0, this, [this] {
         if (!valikostaFokus_ || QApplication::activePopupWidget() || menuBar()->activeAction())
             return;
-        if (!focusWidget() || focusWidget() == menuBar())
-            valikostaFokus_->setFocus(Qt::MenuBarFocusReason);
-        valikostaFokus_ = nullptr;
+        if (!laatikolle_ || !isActiveWindow()) palautaFokus();
     });
+}
+
+void Lautari::palautaFokus() {
+    laatikolle_ = false;
+    if (valikostaFokus_ && (!focusWidget() || focusWidget() == menuBar()))
+        valikostaFokus_->setFocus(Qt::MenuBarFocusReason);
+    valikostaFokus_ = nullptr;
 }
 
 // F1 opens the Finnish rules, F2 starts a new game and F10 opens the menu
@@ -262,6 +269,7 @@ bool Lautari::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (type == QEvent::ShortcutOverride) return QMainWindow::eventFilter(watched, event);
+        if (type == QEvent::KeyPress) laatikolle_ = false; // no box took the keys
         palaaValikosta();
         if (type == QEvent::KeyPress)
             altYksin_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
@@ -297,4 +305,6 @@ void Lautari::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         setWindowState(windowState() & ~Qt::WindowMaximized);
     if (event->type() == QEvent::PaletteChange) varitaValikot();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && laatikolle_)
+        palautaFokus();
 }

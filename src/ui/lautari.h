@@ -131,6 +131,7 @@ private:
     bool toiminto(const QKeyEvent& key);
     void avaaValikko();
     void palaaValikosta();
+    void palautaFokus();
     forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
     void asetaNolla(Sq s);
     void saannot(std::span<const Rule> taulu, QStringView merkki);
@@ -146,6 +147,7 @@ private:
     bool altYksin_ = false;            // Alt is down with no other key since
     forms::News* news_ = nullptr;      // what each event changed, for screen readers
     QPointer<QWidget> valikostaFokus_; // where the focus goes back to from the menu bar
+    bool laatikolle_ = false;          // a box opened from the menu is taking the keys
 };
 
 // The nine squares' click handlers, in the order a1..c3.

@@ -12,6 +12,7 @@ void Lautari::MnuUusi_Click() { UusiPeli(); }
 // One About box at a time, shown beside the window without blocking it.
 void Lautari::MnuTietoja_Click() {
     if (!about_) about_ = new frmAbout(this);
+    laatikolle_ = valikostaFokus_ != nullptr;
     forms::showInFront(about_);
 }
 
