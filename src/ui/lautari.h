@@ -121,33 +121,33 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void luoRuudukko(QWidget* client);
-    void luoTulostaulu(QWidget* client);
-    void luoValikot();
-    void varitaValikot();
+    void luoRuudukko(QWidget* client);   // "make the grid": squares, lines, holders
+    void luoTulostaulu(QWidget* client); // "make the result table" and the status line
+    void luoValikot();                   // "make the menus"
+    void varitaValikot();                // "colour the menus": a readable highlight
 
-    void klikkaus(Sq s);
-    void siirraFokus(Sq s, int dx, int dy);
-    bool toiminto(const QKeyEvent& key);
-    void avaaValikko();
-    void palaaValikosta();
-    void palautaFokus();
-    forms::PictureBox* ruutuNimella(QStringView Ruutu) const;
-    void asetaNolla(Sq s);
-    void saannot(std::span<const Rule> taulu, QStringView merkki);
+    void klikkaus(Sq s);                    // "click": what each square's handler does
+    void siirraFokus(Sq s, int dx, int dy); // "move the focus" by an arrow key
+    bool toiminto(const QKeyEvent& key);    // "action": F1, F2 and F10
+    void avaaValikko();                     // "open the menu" bar from the keyboard
+    void palaaValikosta();                  // "come back from the menu"
+    void palautaFokus();                    // "give the focus back" to its square
+    forms::PictureBox* ruutuNimella(QStringView Ruutu) const; // "square by name"
+    void asetaNolla(Sq s); // "place a nought": the computer's move
+    void saannot(std::span<const Rule> taulu, QStringView merkki); // "rules": one table
     // One more in the table's counter of the level in force, where it has one.
     void nosta(const std::array<QLabel*, 3>& taulu);
-    void valitseVaikeus(int taso);
-    void valitsePelaajat(int maara);
+    void valitseVaikeus(int taso);   // "choose the level"
+    void valitsePelaajat(int maara); // "choose the players"
 
-    std::array<forms::PictureBox*, 9> ruudut_{};
-    std::array<forms::LineControl, 24> viivat_;
-    std::unique_ptr<forms::RandomSource> random_;
-    QPointer<frmAbout> about_;
-    bool altYksin_ = false;            // Alt is down with no other key since
-    forms::News* news_ = nullptr;      // what each event changed, for screen readers
-    QPointer<QWidget> valikostaFokus_; // where the focus goes back to from the menu bar
-    bool laatikolle_ = false;          // a box opened from the menu is taking the keys
+    std::array<forms::PictureBox*, 9> ruudut_{};  // the squares, a1..c3
+    std::array<forms::LineControl, 24> viivat_;   // the lines' segments
+    std::unique_ptr<forms::RandomSource> random_; // the computer's random moves
+    QPointer<frmAbout> about_;                    // the About box, while open
+    bool altYksin_ = false;                       // Alt is down with no other key since
+    forms::News* news_ = nullptr;                 // what each event changed, for screen readers
+    QPointer<QWidget> valikostaFokus_;            // where the focus goes back to from the menu bar
+    bool laatikolle_ = false;                     // a box opened from the menu is taking the keys
 };
 
 // The nine squares' click handlers, in the order a1..c3.
