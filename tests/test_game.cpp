@@ -89,6 +89,7 @@ void Game::aboutBoxAndQuit() {
             QTest::mouseMove(box->windowHandle(), box->lblDescription->mapTo(box, link = {x, y}));
     QTest::mouseClick(box->lblDescription, Qt::LeftButton, {}, link);
     QTRY_COMPARE(opened().size(), 1);
+    QCOMPARE(box->cmdOK->text() + w.ownRules()->findChild<QPushButton*>()->text(), u"OKSulje");
     QVERIFY(opened()[0].endsWith(u"/share/games/lautari/readme.txt") &&
             QFileInfo(opened()[0]).isFile());
     w->MnuLopeta->click();
