@@ -105,12 +105,10 @@ int main(int argc, char* argv[]) {
            "computer's answers stand in brackets.\n\n"
         << notes
         << QStringLiteral("## The computation\n\n- %1 distinct positions with the person to move, "
-                          "%2 complete games (each random branch counted), %3 clicks.\n"
-                          "- %4 s on this machine.\n")
+                          "%2 complete games (each random branch counted), %3 clicks.\n")
                .arg(positions)
                .arg(games)
-               .arg(clicks)
-               .arg(seconds, 0, 'f', 1);
+               .arg(clicks);
     std::printf("%s written in %.1f s\n", qPrintable(path), seconds);
     return 0;
 }
