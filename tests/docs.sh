@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The documents against what they describe: each test they name is one that
-# CTest knows, and README.md's table of the levels gives the figures of
-# docs/strength.md, which the strength test computes anew from the game.
+# CTest knows; README.md's table of the levels gives the figures of
+# docs/strength.md, which the strength test computes anew from the game; the
+# man page names every key of docs/accessibility.md.
 #   docs.sh SOURCE-TREE FILE-OF-TEST-NAMES
 set -uo pipefail
 cd "$1" || exit 1
@@ -25,4 +26,11 @@ while IFS='|' read -r _ level starter best _ _ _ _ loss _; do
         status=1
     }
 done < <(grep -E '^\| (Helppo|Keskitaso|Vaikea) \|' docs/strength.md)
+# The keys, whose table is docs/accessibility.md's: the man page names each.
+man=$(sed -n '/^\.SH KEYS/,/^\.SH [^K]/p' assets/lautari.6.in)
+for key in $(sed -n '/^## The keys/,/^## /s/^| \([A-Z][^|]*\) |.*/\1/p' docs/accessibility.md |
+    sed 's/Arrow keys/arrow/; s/,/ /g; s/ or / /g'); do
+    grep -qiF -- "$key" <<<"$man" ||
+        { echo "assets/lautari.6.in: its KEYS leave out $key of docs/accessibility.md"; status=1; }
+done
 exit $status
