@@ -21,9 +21,10 @@ from session import desktop, expect, isolate, procs, sound_server, start
 
 kwin, finnish, game = "--kwin" in sys.argv, "--fi" in sys.argv, sys.argv[-1]
 wayland = kwin or "--wayland" in sys.argv
-# Orca's own words for a notification, a dialog and a control that is off.
-NOTIFICATION, DIALOG, GRAYED = ("ilmoitus", "valintaikkuna", "harmaa") if finnish else (
-    "notification", "dialog", "grayed")
+# Orca's own words for a notification, a dialog and a control that is off
+# (in English too, where a later Orca's Finnish lacks them).
+NOTIFICATION, DIALOG = ("ilmoitus", "valintaikkuna") if finnish else ("notification", "dialog")
+GRAYED = ("harmaa",) * finnish + ("grayed", "dimmed", "unavailable")
 # Keys, and the news that they bring: a first move, whose reply at Keskitaso
 # is drawn at random (any square: ".."); one player at Vaikea, where the
 # computer's replies follow from its rules, to a draw; new games, three of
@@ -381,7 +382,7 @@ with desktop(wayland) as env:
             re.escape(f"{NOTIFICATION} {n}").replace(r"\.\.", "[abc][123]"), h)
             for n, h in zip(news, heard)) \
             and (not heard or [w for w in words if " " in w][-1] == heard[-1]) \
-            and not any(GRAYED in w for w in words), (keys, words)
+            and not any(g in w for g in GRAYED for w in words), (keys, words)
         # Moving from menu to menu reads their items, never the square behind
         # them: no square is said before the last menu item heard. (Not as the
         # game quits, where nothing is waited for and Orca may be behind.)
