@@ -73,10 +73,15 @@ void Game::fixedSizeFocusOrderAndTexts() {
         QCOMPARE(w->ruutu(s).nextInFocusChain(), &w->ruutu(Sq(s + 1)));
 }
 
-// One modeless box at a time; "readme.txt" in it opens the rules that the
-// build keeps beside the program; quitting closes and destroys everything.
+// OK closes the box; one modeless box at a time; "readme.txt" in it opens the
+// rules that the build keeps beside the program; quitting closes and destroys
+// everything.
 void Game::aboutBoxAndQuit() {
     Window w;
+    w->MnuTietoja->click();
+    QPointer<frmAbout> closed = w->about();
+    QTest::mouseClick(closed->cmdOK, Qt::LeftButton);
+    QTRY_VERIFY(!closed);
     w->MnuTietoja->click();
     w->MnuTietoja->click();
     QCOMPARE(w->findChildren<frmAbout*>().size(), 1);
