@@ -59,14 +59,19 @@ void expectReadable(const QList<QWidget*>& windows) {
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
                     ++seen[picture.pixel(x, y)];
-            const double ground =
-                luminance(std::ranges::max(seen.keys(), {}, [&](QRgb c) { return seen[c]; }));
+            const QRgb paper = std::ranges::max(seen.keys(), {}, [&](QRgb c) { return seen[c]; });
+            const double ground = luminance(paper);
             double most = 1;
-            for (QRgb c : seen.keys())
-                most = std::max(most, (std::max(ground, luminance(c)) + 0.05) /
-                                          (std::min(ground, luminance(c)) + 0.05));
+            QRgb ink = paper;
+            for (QRgb c : seen.keys()) {
+                const double ratio = (std::max(ground, luminance(c)) + 0.05) /
+                                     (std::min(ground, luminance(c)) + 0.05);
+                if (ratio > most) most = ratio, ink = c;
+            }
             QVERIFY2(most >= (large ? 3 : 4.5),
-                     qPrintable(u"%1: %2:1"_s.arg(words).arg(most, 0, 'f', 2)));
+                     qPrintable(u"%1: %2:1, %3 on %4"_s.arg(words)
+                                    .arg(most, 0, 'f', 2)
+                                    .arg(QColor(ink).name(), QColor(paper).name())));
         }
     }
 }
