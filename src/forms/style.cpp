@@ -7,7 +7,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QPalette>
-#include <QStyleHints>
 
 namespace forms {
 
@@ -62,8 +61,7 @@ private:
     void follow(QVariant value) {
         while (value.metaType() == QMetaType::fromType<QDBusVariant>()) // Read wraps it once more
             value = value.value<QDBusVariant>().variant();
-        const bool dark =
-            value.metaType() == QMetaType::fromType<uint>() && value.toUInt() == 1 && !qtFollows();
+        const bool dark = value.metaType() == QMetaType::fromType<uint>() && value.toUInt() == 1;
         if (dark == ours_) return;
         if (dark) {
             // A dark palette that Qt took from the desktop stays as it is.
@@ -73,18 +71,6 @@ private:
             QApplication::setPalette(QPalette()); // the desktop's own again
         }
         ours_ = dark;
-    }
-
-    // From Qt 6.5 on, a platform theme that knows the desktop's colour scheme
-    // (GNOME's and GTK's read this same setting) follows it itself, with
-    // palettes of its own for some kinds of widget that the application's
-    // palette would not reach.
-    static bool qtFollows() {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-        return QGuiApplication::styleHints()->colorScheme() != Qt::ColorScheme::Unknown;
-#else
-        return false;
-#endif
     }
 
     bool ours_ = false; // the dark palette is the game's own
