@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QPalette>
+#include <QWidget>
 
 namespace forms {
 
@@ -35,6 +36,7 @@ public:
     explicit DesktopStyle(QObject* parent) : QObject(parent) {
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) return;
+        qApp->installEventFilter(this);
         bus.connect(kPortal, kPath, kSettings, QStringLiteral("SettingChanged"), this,
                     SLOT(settingChanged(QDBusMessage)));
         QDBusMessage read =
@@ -63,17 +65,32 @@ private:
             value = value.value<QDBusVariant>().variant();
         const bool dark = value.metaType() == QMetaType::fromType<uint>() && value.toUInt() == 1;
         if (dark == ours_) return;
-        if (dark) {
-            // A dark palette that Qt took from the desktop stays as it is.
-            if (QApplication::palette().color(QPalette::Window).lightness() < 128) return;
-            QApplication::setPalette(darkPalette());
-        } else {
-            QApplication::setPalette(QPalette()); // the desktop's own again
-        }
+        // A dark palette that Qt took from the desktop stays as it is.
+        if (dark && QApplication::palette().color(QPalette::Window).lightness() < 128) return;
         ours_ = dark;
+        QApplication::setPalette(dark ? darkPalette() : QPalette()); // or the desktop's own again
+        for (QWidget* window : QApplication::topLevelWidgets())
+            paint(window);
     }
 
-    bool ours_ = false; // the dark palette is the game's own
+    // Qt's platform themes give some kinds of widget palettes of their own
+    // (GTK's labels, from Qt 6.8), which the application's palette does not
+    // reach; the palette of the window they are in does. Menus keep theirs,
+    // whose highlight the window makes readable on its colours.
+    static void paint(QWidget* window) {
+        if (window->windowType() != Qt::Popup)
+            window->setPalette(ours_ ? darkPalette() : QPalette());
+    }
+
+    // Windows that open later take it too.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (ours_ && event->type() == QEvent::Polish && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow())
+            paint(static_cast<QWidget*>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+    static inline bool ours_ = false; // the dark palette is the game's own
 };
 
 } // namespace
