@@ -26,8 +26,8 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
-// A portal that is started on demand may take a while to answer; the window
-// meanwhile shows the desktop's own palette.
+// A busy portal may take a while to answer; the window meanwhile shows the
+// desktop's own palette.
 constexpr int kDeadlineMs = 10000;
 
 class DesktopStyle : public QObject {
@@ -42,6 +42,9 @@ public:
         QDBusMessage read =
             QDBusMessage::createMethodCall(kPortal, kPath, kSettings, QStringLiteral("Read"));
         read << kAppearance << kColorScheme;
+        // A desktop runs its portal; one that is only installed is not started
+        // for this (SettingChanged still comes if it starts later).
+        read.setAutoStartService(false);
         auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(read, kDeadlineMs), this);
         connect(answer, &QDBusPendingCallWatcher::finished, this, [this, answer] {
             const QDBusMessage reply = answer->reply();
