@@ -36,7 +36,6 @@ public:
     explicit DesktopStyle(QObject* parent) : QObject(parent) {
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) return;
-        qApp->installEventFilter(this);
         bus.connect(kPortal, kPath, kSettings, QStringLiteral("SettingChanged"), this,
                     SLOT(settingChanged(QDBusMessage)));
         QDBusMessage read =
@@ -71,6 +70,8 @@ private:
         // A dark palette that Qt took from the desktop stays as it is.
         if (dark && QApplication::palette().color(QPalette::Window).lightness() < 128) return;
         ours_ = dark;
+        // Windows that open meanwhile are seen as they are polished.
+        dark ? qApp->installEventFilter(this) : qApp->removeEventFilter(this);
         QApplication::setPalette(dark ? darkPalette() : QPalette()); // or the desktop's own again
         for (QWidget* window : QApplication::topLevelWidgets())
             paint(window);
