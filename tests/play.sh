@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The README's play command as a newcomer runs it: in a fresh clone of the
-# repository, on the X server of the test's own world (tests/support/session.py),
+# repository, on the X server of the test's own world (tests/support/world.py),
 # which ends the game with it. Passes once the game's window is mapped.
 set -euo pipefail
 scratch=$(mktemp -d)
