@@ -11,13 +11,16 @@ import glob, os, signal, sys, time
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "support"))
-from game import WORDS, find
+from game import WORDS, app
 from world import expect, sounds, start
 
 if "LAUTARI_DESKTOP" not in os.environ:  # into a world of its own
     os.execv(sys.executable, [sys.executable, f"{here}/support/world.py", "--weston", "--sound",
                               sys.executable, *sys.argv])
+import pyatspi  # (on the world's own accessibility bus)
+
 heard, log = sounds(), os.environ["HOME"] + "/game.log"
+find = lambda name, game: pyatspi.findDescendant(app(game), lambda n: n.name == name)
 game = start([os.path.abspath(sys.argv[1])], dict(
     os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=open(log, "w"))
 expect("the game", "its menu", lambda: bool(find(WORDS["2 players"], game)), True)

@@ -9,8 +9,8 @@
 #   orca.py [--x11 | --mutter | --kwin] [--fi] GAME
 import datetime, os, re, shutil, socket, struct, subprocess, sys, time
 import xml.etree.ElementTree as ElementTree
+from collections import namedtuple
 from contextlib import suppress
-from typing import NamedTuple
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "support"))
@@ -18,27 +18,15 @@ from game import WORDS, shown, words
 from world import expect, sounds, start
 
 
-# A step: its keys, typed at a quick typist's pace ("typed"), faster than
-# anyone can speak ("quick"), or each after the game has acted on the one
-# before, as a person waits to hear it ("by key", as menus and boxes are
-# worked); then what the game shows: the focus (a square and its mark, or a
-# name in tests/words.txt), the board (X, O, - for a free square; a pattern
-# where the computer's reply is drawn at random), the status line and the
-# window in front; what Orca tells as news, each once and in order; what
-# else it says, any one of them (where `x11` is False, not asked of X11, where
-# Orca 43 at times says nothing of it); the bells the game rings.
-class Step(NamedTuple):
-    name: str
-    keys: str
-    pace: str = "typed"
-    focus: str = None
-    board: str = None
-    status: str = None
-    front: str = "title"
-    news: tuple = ()
-    says: tuple = ()
-    x11: bool = True
-    bells: int = 0
+# A step: its keys, typed at a quick typist's pace, faster than anyone speaks
+# ("quick"), or each once the game has acted on the one before ("by key", as
+# a person works menus and boxes); what the game then shows: the focus, the
+# board (X, O, - for free; a pattern where a reply is drawn at random), the
+# status line, the window in front; Orca's news, each once and in order; any
+# one of what else it says (`x11` False: not asked of Orca 43 on X11, at times
+# silent there); the bells the game rings.
+Step = namedtuple("Step", "name keys pace focus board status front news says x11 bells",
+                  defaults=("typed", None, None, None, "title", (), (), True, 0))
 
 
 STEPS = [
@@ -102,18 +90,14 @@ STEPS = [s._replace(focus=s.focus and words(s.name, s.focus), status=s.status an
 # Keys as a keyboard sends them, by their X keysym names, each held down in
 # turn and let go in reverse (Alt_L+Tab).
 def keyboard(desktop):
-    if desktop == "mutter":
-        stroke = remote_desktop()
-    elif desktop == "kwin":
-        stroke = fake_input()
-    else:
-        stroke = lambda key, down: subprocess.run(
-            ["xdotool", "keydown" if down else "keyup", key], check=True)
+    stroke = remote_desktop() if desktop == "mutter" else fake_input() if desktop == "kwin" \
+        else lambda key, down: subprocess.run(["xdotool", f"key{'down' if down else 'up'}", key],
+                                              check=True)
 
     def press(keys, delay):
         for key in keys.split():
-            for name, down in [(k, True) for k in key.split("+")] + [
-                    (k, False) for k in key.split("+")[::-1]]:
+            for name, down in [(k, 1) for k in key.split("+")] + [(k, 0) for k in key.split(
+                    "+")[::-1]]:
                 stroke(name, down)
             time.sleep(delay)
     press("Shift_L", 0)  # the first key of a new virtual keyboard reaches no window
@@ -137,46 +121,34 @@ def remote_desktop():
         "(ub)", (keysym(key), down)))
 
 
-# KWin's fake input, on its Wayland socket: each request and event numbered by
-# its place in the protocols' own descriptions (libwayland-dev's and
-# plasma-wayland-protocols'), each key by its Linux code.
+# KWin's fake input, on its Wayland socket: each request numbered by its place
+# in the protocols' own descriptions (libwayland-dev's and
+# plasma-wayland-protocols'), bound by the name that wayland-info tells, each
+# key by its Linux code.
 def fake_input():
-    numbers = {i.get("name"): [[m.get("name") for m in i.iter(kind)] for kind in ("request",
-                                                                                   "event")]
-               for xml in ("wayland/wayland.xml", "plasma-wayland-protocols/fake-input.xml")
-               for i in ElementTree.parse("/usr/share/" + xml).iter("interface")}
+    requests = {i.get("name"): [r.get("name") for r in i.iter("request")]
+                for xml in ("wayland/wayland.xml", "plasma-wayland-protocols/fake-input.xml")
+                for i in ElementTree.parse("/usr/share/" + xml).iter("interface")}
     codes = dict(re.findall(r"#define KEY_(\w+)\s+(\d+)", open(
         "/usr/include/linux/input-event-codes.h").read()))
     linux = dict(Escape="ESC", Return="ENTER", Shift_L="LEFTSHIFT", Alt_L="LEFTALT")
-    (wire := socket.socket(socket.AF_UNIX)).settimeout(30)
-    wire.connect(f"{os.environ['XDG_RUNTIME_DIR']}/{os.environ['WAYLAND_DISPLAY']}")
+    fake = "org_kde_kwin_fake_input"
+    offered = re.search(rf"'{fake}',\s+version:\s+(\d+),\s+name:\s+(\d+)", subprocess.run(
+        ["wayland-info"], capture_output=True, text=True).stdout) or sys.exit(
+        f"KWin offers the test no {fake}: no permission")
+    (wire := socket.socket(socket.AF_UNIX)).connect(
+        f"{os.environ['XDG_RUNTIME_DIR']}/{os.environ['WAYLAND_DISPLAY']}")
     word = lambda a: struct.pack("=I", a) if isinstance(a, int) else struct.pack(
         "=I", len(a) + 1) + a.encode() + bytes(4 - len(a) % 4)  # a string, 0-ended, padded
 
     def send(obj, interface, request, *args):
         body = b"".join(map(word, args))
-        wire.sendall(struct.pack("=II", obj, 8 + len(body) << 16 | numbers[interface][0].index(
+        wire.sendall(struct.pack("=II", obj, 8 + len(body) << 16 | requests[interface].index(
             request)) + body)
-    send(1, "wl_display", "get_registry", 2)  # the registry, object 2, tells what KWin offers;
-    send(1, "wl_display", "sync", 3)  # object 3 says when it has told all
-    data, offered = b"", {}
-    while True:
-        while len(data) < 8 or len(data) < struct.unpack_from("=I", data, 4)[0] >> 16:
-            data += wire.recv(65536) or sys.exit("KWin closed its socket")
-        obj, head = struct.unpack_from("=II", data)
-        body, data = data[8:head >> 16], data[head >> 16:]
-        if obj == 3:
-            break
-        if obj == 2 and head & 0xffff == numbers["wl_registry"][1].index("global"):
-            name, length = struct.unpack_from("=II", body)
-            offered[body[8:7 + length].decode()] = name, struct.unpack_from(
-                "=I", body, 8 + length + -length % 4)[0]
-    fake = "org_kde_kwin_fake_input"
-    if fake not in offered:
-        sys.exit(f"KWin offers the test no {fake}: no permission")
-    send(2, "wl_registry", "bind", offered[fake][0], fake, offered[fake][1], 4)
-    send(4, fake, "authenticate", "Lautari -98 tests", "keys that play the game")
-    return lambda key, down: send(4, fake, "keyboard_key", int(codes[linux.get(
+    send(1, "wl_display", "get_registry", 2)
+    send(2, "wl_registry", "bind", int(offered[2]), fake, int(offered[1]), 3)
+    send(3, fake, "authenticate", "Lautari -98 tests", "keys that play the game")
+    return lambda key, down: send(3, fake, "keyboard_key", int(codes[linux.get(
         key, key.upper())]), down)
 
 
@@ -205,12 +177,12 @@ def play(game, desktop, home):
     # will not start beside another Orca of the same user that pgrep finds.
     # xdg-open finds no viewer for the game's rules. Where there is no X
     # server, xkbcomp gives an empty keyboard map, which Orca 43 must have.
+    heard, wayland = sounds(), desktop != "x11-wm"
     for name, script in [("pgrep", 'exec /usr/bin/pgrep -s 0 "$@"'), ("xdg-open", "exit 3"),
-                         ("xkbcomp", "true")]:
+                         ("xkbcomp", "true")][:2 + wayland]:
         with open(os.open(f"{prefs}/{name}", os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
             f.write(f"#!/bin/sh\n{script}\n")
     env = dict(os.environ, PATH=f"{prefs}:{os.environ['PATH']}")
-    heard, wayland = sounds(), desktop != "x11-wm"
     # The speech server has loaded its voices before Orca starts: Orca gives up
     # where its start takes ten seconds, as on a busy machine. On Wayland it
     # still reads a keyboard map through X: a display that does not exist does.
@@ -296,15 +268,11 @@ if "LAUTARI_DESKTOP" not in os.environ:  # the table read; then into a world of 
 try:
     heard_by_step = play(os.path.abspath(sys.argv[-1]), os.environ["LAUTARI_DESKTOP"],
                          os.environ["HOME"])
-except BaseException:  # why it stopped: what Orca wrote, and said when, beside the keys sent
+except BaseException:  # why it stopped: what Orca said last, and when, beside the keys sent
     with suppress(OSError):
-        home = os.environ["HOME"]
-        print("== orca.log.err:", *open(home + "/orca.log.err").readlines()[-20:], sep="")
-        print("== Orca, last: what it said, and the windows and focus it was told of:", *[
-            re.sub(r"\n +", " ", e)[:150] for e in re.findall(
-                r"^\S+ - (?:SPEECH OUTPUT: '.*?'(?= ?\{)|EVENT MANAGER: (?:window:|object:"
-                r"state-changed:focused)(?![^\n]*(?:priority|obsoleted))[^\n]*)",
-                open(home + "/orca.log").read(), re.M | re.S)][-25:], sep="\n")
+        print("== Orca's errors and its last words:", *list(open(os.environ["HOME"] + "/orca.log.err"))[-20:],
+              *re.findall(r"^\S+ - SPEECH OUTPUT: .*", open(os.environ["HOME"] + "/orca.log").read(),
+                          re.M)[-25:], sep="\n")
     raise
 for step, said in zip(STEPS, heard_by_step):
     news = [w for w in said if w.startswith(NOTIFICATION + " ")]

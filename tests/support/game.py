@@ -35,12 +35,6 @@ def app(process):
     return programs[process.pid]
 
 
-# The part of the game with that name.
-def find(name, process):
-    import pyatspi
-    return pyatspi.findDescendant(app(process), lambda n: n.name == name)
-
-
 # What the game shows, read afresh: what holds the focus ("role: name"; Qt
 # marks a container focused with the part in it that holds the focus), the board (X, O
 # and - for a free square, a1 to c3), the status line, and the window in front.

@@ -1,37 +1,28 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A world of its own for a test, entered once: namespaces in which it sees and
-# reaches nothing of the machine's or the user's session; beside it a stand-in
-# for the user's session, which the test must neither reach nor disturb; and
-# in it a desktop session of its own: the session and accessibility buses and
-# a display. Whatever the test starts ends with it.
-#   world.py [--x11 | --x11-wm | --weston | --mutter | --kwin] [--scale S] [--sound] [--fi]
-#            COMMAND [ARG...]
-# --x11 an X server (Xvfb), --x11-wm with GNOME's mutter managing it; --weston,
-# --mutter and --kwin that Wayland compositor, headless, with no X server.
-# --scale S the desktop's scale (on X11 as GNOME's large text sets it: Xft.dpi).
-# --sound PipeWire with its PulseAudio server and a silent sink, and speech.
-# --fi a Finnish desktop (skipped where no Finnish locale can be made).
-# COMMAND finds the desktop's name in LAUTARI_DESKTOP, the sound server's
-# processes in LAUTARI_SOUND_SERVER. Imported, the module
-# gives the test start(), expect() and sounds().
+# A world of its own for a test, entered once: namespaces in which it reaches
+# nothing of the machine's or the user's session, a stand-in for that session
+# beside it, which it must neither reach nor disturb, and a desktop session of
+# its own: the session and accessibility buses, a display, and on asking a
+# sound server. Whatever the test starts ends with it.
+#   world.py [--x11 | --x11-wm | --weston | --mutter | --kwin] [--scale S] [--sound] [--fi] CMD...
+# Xvfb, with mutter on it, or that Wayland compositor, headless; the desktop's
+# scale (X11's as GNOME's large text sets it); PipeWire with a silent sink and
+# speech; a Finnish desktop (skipped where no Finnish locale can be made). The
+# command finds the desktop's name in LAUTARI_DESKTOP and the sound server's
+# processes in LAUTARI_SOUND_SERVER. Imported: start(), expect(), sounds().
 import ctypes, glob, os, re, shutil, signal, socket, subprocess, sys, tempfile, threading, time
 from contextlib import suppress
 
-procs = []
 # All that a test takes from the environment it was started in: the
 # sanitizers' settings. Nothing of the user's session comes along.
 KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS",
         "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")
-DISPLAYS = ("x11", "x11-wm", "weston", "mutter", "kwin")
-# The session's settings, by their path under its ~/.config: PipeWire with its
-# PulseAudio server and a null sink, so that nothing is heard; WirePlumber
-# without its device monitors, so that no sound card, Bluetooth device or
-# camera of the machine is opened (0.4 reads Lua, 0.5 its own format); speech
-# to that server, from a speech server that stays while the session lasts.
-# Keys that do not repeat on Wayland, where the game repeats a key itself
-# until the compositor tells of its release, which a busy compositor may tell
-# late. GNOME's fractional scales.
+# The session's settings under ~/.config: keys that do not repeat on Wayland,
+# where a busy compositor may tell their release late; GNOME's fractional
+# scales; PipeWire with its PulseAudio server and a silent sink; WirePlumber
+# opening none of the machine's devices (0.4 reads Lua, 0.5 its own format);
+# speech to that server, from a speech server that stays while the session does.
 CONFIG = {
     "glib-2.0/settings/keyfile": "[org/gnome/desktop/peripherals/keyboard]\nrepeat=false\n"
     "[org/gnome/mutter]\nexperimental-features=['scale-monitor-framebuffer']",
@@ -55,12 +46,12 @@ CONFIG = {
 # if asked; its errors go to `log` (None: to ours).
 def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
     r, w = os.pipe()
-    procs.append(subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
-                                  start_new_session=True, stderr=log, stdout=out, text=True,
-                                  errors="replace"))
+    process = subprocess.Popen([a.replace("FD", str(w)) for a in cmd], env=env, pass_fds=[w],
+                               start_new_session=True, stderr=log, stdout=out, text=True,
+                               errors="replace")
     os.close(w)
     with os.fdopen(r) as f:
-        return f.readline().strip() if reply else procs[-1]
+        return f.readline().strip() if reply else process
 
 
 # Polls until `get()` equals `want`, for as long as a busy machine may need;
@@ -114,23 +105,20 @@ def sounds():
 def enter():
     if sys.argv[1:2] == ["--inside"]:
         del sys.argv[1]
-        for d, kind in [("/proc", "proc"), ("/dev/snd", "tmpfs"), ("/tmp/.X11-unix", "tmpfs"),
-                        ("/run/user", "tmpfs")]:
+        for d in ("/dev/snd", "/tmp/.X11-unix", "/run/user"):
             mount = d  # what a mount on `d` hangs from
             while not os.path.ismount(mount):
                 mount = os.path.dirname(mount)
             if os.path.isdir(d) and not subprocess.run(
                     ["mount", "--make-rprivate", mount], stderr=subprocess.DEVNULL).returncode:
-                subprocess.run(["mount", "-t", kind, "-o", "mode=1777" * (kind == "tmpfs"),
-                                "world", d], check=True)
+                subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777", "world", d], check=True)
         return
-    world = ["unshare", "--pid", "--mount", "--net", "--fork", "--kill-child",
+    world = ["unshare", "--pid", "--mount", "--net", "--fork", "--kill-child", "--mount-proc",
              "--propagation", "unchanged"]
-    own_proc = ["sh", "-c", "mount --make-rprivate /proc && mount -t proc world /proc"]
     refused = None
     for unshare in [world[:1] + ["--user", "--map-root-user"] + world[1:]] + [world] * (
             os.getuid() == 0):
-        probe = subprocess.run(unshare + own_proc, capture_output=True, text=True)
+        probe = subprocess.run(unshare + ["true"], capture_output=True, text=True)
         if not probe.returncode:
             os.execvp("unshare", [*unshare, sys.executable, sys.argv[0], "--inside", *sys.argv[1:]])
         refused = refused or probe.stderr.strip()
@@ -155,18 +143,15 @@ def end_all(grace=10):
 
 # The stand-in for the user's session: its display, buses, compositor, sound
 # and speech servers, each a socket that notes whoever connects, with the
-# variables of a desktop session pointing at them; and a process of the user
-# named orca, which the test's own Orca must neither see nor stop. Returns
-# what tells whether the test reached any of it or stopped that Orca.
+# variables of a desktop session pointing at them (and an X server's where the
+# world has X sockets of its own); a process of the user named orca, which the
+# test's own Orca must neither see nor stop. Returns what the test did to it.
 def beside(home):
     run, reached = tempfile.mkdtemp(dir=home), []
-    sockets = ["bus", "at-spi/bus", "wayland-0", "pulse/native", "pipewire-0", "speechd.sock",
-               "speech-dispatcher/speechd.sock"]
-    # An X server's too where the world has X sockets of its own (a plain
-    # chroot's would stand in the next test's way).
-    xs = ["\0/tmp/.X11-unix/X7", "/tmp/.X11-unix/X7"] * ("world /tmp/.X11-unix" in open(
-        "/proc/self/mounts").read())
-    for path in [os.path.join(run, s) for s in sockets] + xs:
+    for path in [f"{run}/{s}" for s in ("bus", "at-spi/bus", "wayland-0", "pulse/native",
+                                        "pipewire-0", "speech-dispatcher/speechd.sock")] + [
+            "\0/tmp/.X11-unix/X7", "/tmp/.X11-unix/X7"] * ("world /tmp/.X11-unix" in open(
+                "/proc/self/mounts").read()):
         os.makedirs(os.path.dirname(path.strip("\0")), exist_ok=True)
         (s := socket.socket(socket.AF_UNIX)).bind(path)
         s.listen()
@@ -174,10 +159,9 @@ def beside(home):
             reached.append(path.strip("\0")) or c.close() for c, _ in iter(s.accept, None)]).start()
     os.environ.update(DISPLAY=":7", WAYLAND_DISPLAY="wayland-0", XDG_SESSION_TYPE="wayland",
                       XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus",
-                      AT_SPI_BUS_ADDRESS=f"unix:path={run}/at-spi/bus",
-                      PULSE_SERVER=f"unix:{run}/pulse/native", PIPEWIRE_REMOTE="pipewire-0",
-                      SPEECHD_ADDRESS=f"unix_socket:{run}/speechd.sock",
-                      XDG_CONFIG_HOME=f"{run}/.config", XDG_DATA_HOME=f"{run}/.local/share")
+                      AT_SPI_BUS_ADDRESS=f"unix:path={run}/at-spi/bus", PIPEWIRE_REMOTE="pipewire-0",
+                      PULSE_SERVER=f"unix:{run}/pulse/native", XDG_CONFIG_HOME=f"{run}/.config",
+                      SPEECHD_ADDRESS=f"unix_socket:{run}/speech-dispatcher/speechd.sock")
     os.symlink(shutil.which("sleep"), f"{run}/orca")
     orca = subprocess.Popen([f"{run}/orca", "infinity"])
     return lambda: ["the user's Orca is gone"] * (orca.poll() is not None) + [
@@ -240,7 +224,7 @@ if __name__ == "__main__":
     args, options = sys.argv[1:], {"display": "x11", "scale": 1}
     while args[0].startswith("--"):
         option = args.pop(0)[2:]
-        if option in DISPLAYS:
+        if option in ("x11", "x11-wm", "weston", "mutter", "kwin"):
             options["display"] = option
         else:
             options[option] = float(args.pop(0)) if option == "scale" else True
