@@ -215,9 +215,8 @@ def play(game, desktop, home):
             print(f"{datetime.datetime.now():%H:%M:%S.%f} - KEY SENT: {key}")  # as Orca stamps
             press(key, 0.04 if step.pace == "quick" else 0.15)
             if step.pace == "by key" and step.front:  # (quitting leaves nothing to wait for)
-                expect(f"the game after {key} of {step.name!r}", "the focus", lambda: (
-                    f := shown(game)["focus"]) != was and re.fullmatch(ALLOWED, f) is not None,
-                    True)
+                expect(f"the game after {key} of {step.name!r}", "the focus", lambda: True if (
+                    f := shown(game)["focus"]) != was and re.fullmatch(ALLOWED, f) else f, True)
         if step.front:  # what the game shows, whatever Orca says
             expect(f"the game after {step.name!r}", "what it shows", lambda: check(game, step),
                    True)
