@@ -21,8 +21,8 @@ import pyatspi  # (on the world's own accessibility bus)
 
 heard, log = sounds(), os.environ["HOME"] + "/game.log"
 find = lambda name, game: pyatspi.findDescendant(app(game), lambda n: n.name == name)
-game = start([os.path.abspath(sys.argv[1])], dict(
-    os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=open(log, "w"))
+game = start([os.path.abspath(sys.argv[1]), "-platform", "wayland"], dict(
+    os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"), log=open(log, "w"))
 expect("the game", "its menu", lambda: bool(find(WORDS["2 players"], game)), True)
 two, new, *squares = [find(n, game).queryAction() for n in [
     WORDS["2 players"], WORDS["New"]] + [f"{r}{c}: {WORDS['-']}" for r in "abc" for c in "123"][:7]]
@@ -31,8 +31,7 @@ ours = lambda since=0: [s for s in heard[since:] if s != "end"
 win = lambda: [a.doAction(0) for a in [new] + squares]  # the crosses' diagonal a3-c1
 two.doAction(0)
 began = len(heard)
-for _ in range(10):
-    win()
+[win() for _ in range(10)]
 ended = len(heard)
 # The game starts each bell as the one before ends, the first once its sound
 # library has loaded: once the burst's bells have begun and none has started

@@ -2,10 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind player hears, as a script: each step's keys, what the game must
 # then show over the accessibility bus, and what Debian's screen reader Orca
-# must say of it. On X11 under GNOME's mutter, the keys sent through the X
-# server; on Wayland as GNOME runs it (mutter), the keys sent as its remote
-# desktop sends them; or as KDE Plasma runs it (KWin), through its fake input.
-# With --fi the desktop speaks Finnish, and so must Orca, in its own words.
+# must say of it; on X11 under GNOME's mutter, on Wayland as GNOME (mutter)
+# or KDE Plasma (KWin) runs it. With --fi the desktop speaks Finnish, and so
+# must Orca, in its own words.
 #   orca.py [--x11 | --mutter | --kwin] [--fi] GAME
 import datetime, os, re, shutil, socket, struct, subprocess, sys, time
 import xml.etree.ElementTree as ElementTree
@@ -87,8 +86,7 @@ STEPS = [s._replace(focus=s.focus and words(s.name, s.focus), status=s.status an
     says=[words(s.name, w) for w in s.says]) for s in STEPS]
 
 
-# Keys as a keyboard sends them, by their X keysym names, each held down in
-# turn and let go in reverse (Alt_L+Tab).
+# Keys by their X keysym names, held down in turn and let go in reverse.
 def keyboard(desktop):
     stroke = remote_desktop() if desktop == "mutter" else fake_input() if desktop == "kwin" \
         else lambda key, down: subprocess.run(["xdotool", f"key{'down' if down else 'up'}", key],
@@ -109,16 +107,15 @@ def remote_desktop():
     from gi.repository import Gio, GLib
     import ctypes
     bus, desk = Gio.bus_get_sync(Gio.BusType.SESSION), "org.gnome.Mutter.RemoteDesktop"
-    call = lambda path, method, args=None, reply=None: bus.call_sync(
-        desk, path, desk + ".Session" * (path != "/" + desk.replace(".", "/")), method, args,
-        reply and GLib.VariantType(reply), 0, 10000, None)
-    path = []
-    expect("mutter", "a remote desktop session", lambda: bool(path or path.append(
-        call("/org/gnome/Mutter/RemoteDesktop", "CreateSession", reply="(o)")[0])), True)
-    call(path[0], "Start")
-    keysym = lambda key: ctypes.CDLL("libxkbcommon.so.0").xkb_keysym_from_name(key.encode(), 0)
-    return lambda key, down: call(path[0], "NotifyKeyboardKeysym", GLib.Variant(
-        "(ub)", (keysym(key), down)))
+    call = lambda path, method, args=None: bus.call_sync(desk, path, desk + ".Session" * (
+        path != "/org/gnome/Mutter/RemoteDesktop"), method, args, None, 0, 10000, None)
+    session = []  # once mutter has begun to offer one
+    expect("mutter", "a remote desktop session", lambda: bool(session or session.append(call(
+        "/org/gnome/Mutter/RemoteDesktop", "CreateSession")[0])), True)
+    call(session[0], "Start")
+    keysym = ctypes.CDLL("libxkbcommon.so.0").xkb_keysym_from_name
+    return lambda key, down: call(session[0], "NotifyKeyboardKeysym", GLib.Variant(
+        "(ub)", (keysym(key.encode(), 0), down)))
 
 
 # KWin's fake input, on its Wayland socket: each request numbered by its place
@@ -156,32 +153,27 @@ def fake_input():
 # full stop where it has no punctuation of its own; Orca 48 says
 # "notification" and then the news, Orca 43 both at once.
 def spoken(log):
-    said = []
-    for words in re.findall(r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M | re.S):
-        words = re.sub(r"\n +", " ", words)  # an utterance of several lines
-        if said and said[-1] == NOTIFICATION:
-            said[-1] += " " + words
-        else:
-            said.append(words)
-    return said
+    said = "\0".join(re.sub(r"\n +", " ", w) for w in re.findall(  # (of several lines, one)
+        r"^\S+ - SPEECH OUTPUT: '(.*?)\.?' ?\{", open(log).read(), re.M | re.S))
+    return re.findall("[^\0]+", ("\0" + said).replace(f"\0{NOTIFICATION}\0", f"\0{NOTIFICATION} "))
 
 
 def play(game, desktop, home):
     prefs, log = home + "/orca", home + "/orca.log"
     os.makedirs(prefs)
-    # Loaded by Orca as it starts: its debug file written a line at a time, so
-    # that what it has said can be read while it runs.
-    with open(prefs + "/orca-customizations.py", "w") as f:
-        f.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
-    # Stand-ins first on the path. pgrep looks in Orca's session only: Orca
-    # will not start beside another Orca of the same user that pgrep finds.
-    # xdg-open finds no viewer for the game's rules. Where there is no X
-    # server, xkbcomp gives an empty keyboard map, which Orca 43 must have.
+    # What Orca loads as it starts: its debug file written a line at a time,
+    # to be read while it runs. Then stand-ins first on the path: pgrep looks
+    # in Orca's session only (Orca will not start beside another Orca of the
+    # user's that pgrep finds); xdg-open finds no viewer for the game's rules;
+    # where there is no X server, xkbcomp gives the empty keyboard map that
+    # Orca 43 must have.
     heard, wayland = sounds(), desktop != "x11-wm"
-    for name, script in [("pgrep", 'exec /usr/bin/pgrep -s 0 "$@"'), ("xdg-open", "exit 3"),
-                         ("xkbcomp", "true")][:2 + wayland]:
+    for name, text in [("orca-customizations.py", "from orca import debug\ndebug.debugFile."
+                        "reconfigure(line_buffering=True)"), ("pgrep", '#!/bin/sh\nexec '
+                        '/usr/bin/pgrep -s 0 "$@"'), ("xdg-open", "#!/bin/sh\nexit 3"),
+                       ("xkbcomp", "#!/bin/sh\ntrue")][:3 + wayland]:
         with open(os.open(f"{prefs}/{name}", os.O_CREAT | os.O_WRONLY, 0o755), "w") as f:
-            f.write(f"#!/bin/sh\n{script}\n")
+            f.write(text + "\n")
     env = dict(os.environ, PATH=f"{prefs}:{os.environ['PATH']}")
     # The speech server has loaded its voices before Orca starts: Orca gives up
     # where its start takes ten seconds, as on a busy machine. On Wayland it
@@ -228,8 +220,7 @@ def play(game, desktop, home):
         expect(orca, "what it said", lambda: not step.says or not (wayland or step.x11) or any(
             w.startswith(tuple(step.says)) for w in spoken(log)[marks[-1]:]), True)
         # On Wayland the game's own bells, each heard; on X11 the X server's,
-        # which the window manager sounds, at least once for each step that
-        # rings, however many it merges.
+        # which the window manager sounds at least once a step, however merged.
         ringing = lambda: sum(s != "end" and (s.get("event.id") == "bell-window-system" or s.get(
             "application.name") == WORDS["title"]) for s in heard)
         expect(f"the sound server after {step.name!r}", "bells",
@@ -242,16 +233,14 @@ def play(game, desktop, home):
     return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
 
 
-# Whether the game shows what the step says: the focus on its named part, the
-# board, the status line, the window in front; else what it shows.
+# Whether the game shows what the step says (the focus on its named part, the
+# board, the status line, the window in front); else what it shows.
 def check(game, step):
     now = shown(game)
-    fine = re.fullmatch(ALLOWED, now["focus"]) and (
-        not step.focus or now["focus"].split(": ", 1)[1] == step.focus) and (
-        step.board is None or re.fullmatch(step.board, now["board"])) and (
-        step.status is None or now["status"] == step.status) and (
-        (now["front"] or "").rstrip() == step.front)
-    return True if fine else now
+    return True if re.fullmatch(ALLOWED, now["focus"]) and step.focus in (
+        None, now["focus"].split(": ", 1)[1]) and re.fullmatch(step.board or ".*", now[
+        "board"]) and step.status in (None, now["status"]) and step.front == (
+        now["front"] or "").rstrip() else now
 
 
 desktop = next((a[2:] for a in sys.argv if a in ("--x11", "--mutter", "--kwin")), "x11")
@@ -268,25 +257,22 @@ try:
     heard_by_step = play(os.path.abspath(sys.argv[-1]), os.environ["LAUTARI_DESKTOP"],
                          os.environ["HOME"])
 except BaseException:  # why it stopped: what Orca said last, and when, beside the keys sent
-    with suppress(OSError):
-        print("== Orca's errors and its last words:", *list(open(os.environ["HOME"] + "/orca.log.err"))[-20:],
-              *re.findall(r"^\S+ - SPEECH OUTPUT: .*", open(os.environ["HOME"] + "/orca.log").read(),
-                          re.M)[-25:], sep="\n")
+    with suppress(OSError), open(os.environ["HOME"] + "/orca.log.err") as errors:
+        print("== Orca's errors and last words:", *list(errors)[-20:], *re.findall(
+            r"^\S+ - SPEECH OUTPUT: .*", open(errors.name[:-4]).read(), re.M)[-25:], sep="\n")
     raise
 for step, said in zip(STEPS, heard_by_step):
     news = [w for w in said if w.startswith(NOTIFICATION + " ")]
     # Each news once, in order, after all that the keys make Orca say but a
-    # key's echo, one word (where Orca takes longer than 100 ms to answer for a
-    # key, Qt hands the key on to the game without waiting). Orca 51 drops the
-    # space before a colon ("Vuoro: Pelaaja 1"). Nothing said to be off.
+    # key's echo, one word (Qt hands a key on where Orca is slower than 100
+    # ms). Orca 51 drops the space before a colon. Nothing said to be off.
     assert len(news) == len(step.news) and all(re.fullmatch(re.escape(
         f"{NOTIFICATION} {n}").replace(r"\.\.", "[abc][123]").replace(r"\ :", r"\ ?:"), h)
         for n, h in zip(step.news, news)) \
         and (not news or [w for w in said if " " in w][-1] == news[-1]) \
         and not any(g in w for g in GRAYED for w in said), (step.name, said)
-    # Menus read as menus, never the square behind them: no square is said
-    # before the last menu item heard (not as the game quits, where Orca may
-    # be behind).
+    # Menus read as menus: no square said before the last menu item heard
+    # (not as the game quits, where Orca may be behind).
     if step.keys.startswith("F10") and step.front:
         last = max((i for i, w in enumerate(said) if w.startswith(MENUS)), default=None)
         assert last is not None and not any(

@@ -3,9 +3,8 @@
 # and what it shows over the accessibility bus.
 import os, re, sys
 
-WORDS = dict(line.rstrip("\n").split(" = ", 1) for line in open(
-    os.path.join(os.path.dirname(__file__), "..", "words.txt"), encoding="utf-8")
-    if not line.startswith("#"))
+WORDS = dict(re.findall(r"(?m)^([^#\n].*?) = (.*)$", open(
+    os.path.dirname(__file__) + "/../words.txt", encoding="utf-8").read()))
 MARKS = {WORDS[m]: m for m in "XO-"}
 
 
@@ -20,13 +19,10 @@ def words(step, text):
     return ", ".join(map(part, text.split(", "))) if text else text
 
 
-programs = {}
-
-
 # The game's program on the accessibility bus. Its list of programs shifts
 # while it is read (a game that has quit leaves it), so it is looked for until
 # found, and then kept.
-def app(process):
+def app(process, programs={}):
     import pyatspi
     from world import expect
     expect("the accessibility bus", "the game listed", lambda: bool(programs.get(
@@ -35,9 +31,10 @@ def app(process):
     return programs[process.pid]
 
 
-# What the game shows, read afresh: what holds the focus ("role: name"; Qt
-# marks a container focused with the part in it that holds the focus), the board (X, O
-# and - for a free square, a1 to c3), the status line, and the window in front.
+# What the game shows, read afresh: what holds the focus ("role: name", the
+# last of the parts focused, as Qt marks a container with the part in it that
+# has the focus), the board (X, O, - from a1 to c3), the status line, and the
+# window in front.
 def shown(process):
     import pyatspi
     (program := app(process)).clear_cache()

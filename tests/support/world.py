@@ -2,15 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A world of its own for a test, entered once: namespaces in which it reaches
 # nothing of the machine's or the user's session, a stand-in for that session
-# beside it, which it must neither reach nor disturb, and a desktop session of
-# its own: the session and accessibility buses, a display, and on asking a
-# sound server. Whatever the test starts ends with it.
+# beside it, which it must neither reach nor disturb, and a desktop session:
+# buses, Xvfb (with mutter) or a headless Wayland compositor at a scale (X11's
+# as GNOME's large text sets it), PipeWire with a silent sink and speech, a
+# Finnish desktop (skipped where no Finnish locale can be made). The command
+# learns the desktop from LAUTARI_DESKTOP, the sound server's processes from
+# LAUTARI_SOUND_SERVER. Imported, it gives start(), expect() and sounds().
 #   world.py [--x11 | --x11-wm | --weston | --mutter | --kwin] [--scale S] [--sound] [--fi] CMD...
-# Xvfb, with mutter on it, or that Wayland compositor, headless; the desktop's
-# scale (X11's as GNOME's large text sets it); PipeWire with a silent sink and
-# speech; a Finnish desktop (skipped where no Finnish locale can be made). The
-# command finds the desktop's name in LAUTARI_DESKTOP and the sound server's
-# processes in LAUTARI_SOUND_SERVER. Imported: start(), expect(), sounds().
 import ctypes, glob, os, re, shutil, signal, socket, subprocess, sys, tempfile, threading, time
 from contextlib import suppress
 
@@ -141,27 +139,24 @@ def end_all(grace=10):
         time.sleep(0.05)
 
 
-# The stand-in for the user's session: its display, buses, compositor, sound
-# and speech servers, each a socket that notes whoever connects, with the
-# variables of a desktop session pointing at them (and an X server's where the
-# world has X sockets of its own); a process of the user named orca, which the
-# test's own Orca must neither see nor stop. Returns what the test did to it.
+# The stand-in for the user's session: its buses, compositor, sound and speech
+# servers, each a socket that notes whoever connects, with the variables of a
+# desktop session pointing at them (its display too, which no server answers);
+# a process of the user named orca, which the test's own Orca must neither see
+# nor stop. Returns what the test did to it.
 def beside(home):
     run, reached = tempfile.mkdtemp(dir=home), []
-    for path in [f"{run}/{s}" for s in ("bus", "at-spi/bus", "wayland-0", "pulse/native",
-                                        "pipewire-0", "speech-dispatcher/speechd.sock")] + [
-            "\0/tmp/.X11-unix/X7", "/tmp/.X11-unix/X7"] * ("world /tmp/.X11-unix" in open(
-                "/proc/self/mounts").read()):
-        os.makedirs(os.path.dirname(path.strip("\0")), exist_ok=True)
+    for path in ("bus", "at-spi/bus", "wayland-0", "pulse/native", "pipewire-0", "speechd"):
+        os.makedirs(os.path.dirname(path := f"{run}/{path}"), exist_ok=True)
         (s := socket.socket(socket.AF_UNIX)).bind(path)
         s.listen()
         threading.Thread(daemon=True, target=lambda s=s, path=path: [
-            reached.append(path.strip("\0")) or c.close() for c, _ in iter(s.accept, None)]).start()
+            reached.append(path) or c.close() for c, _ in iter(s.accept, None)]).start()
     os.environ.update(DISPLAY=":7", WAYLAND_DISPLAY="wayland-0", XDG_SESSION_TYPE="wayland",
                       XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus",
-                      AT_SPI_BUS_ADDRESS=f"unix:path={run}/at-spi/bus", PIPEWIRE_REMOTE="pipewire-0",
+                      AT_SPI_BUS_ADDRESS=f"unix:path={run}/at-spi/bus",
                       PULSE_SERVER=f"unix:{run}/pulse/native", XDG_CONFIG_HOME=f"{run}/.config",
-                      SPEECHD_ADDRESS=f"unix_socket:{run}/speech-dispatcher/speechd.sock")
+                      SPEECHD_ADDRESS=f"unix_socket:{run}/speechd", PIPEWIRE_REMOTE="pipewire-0")
     os.symlink(shutil.which("sleep"), f"{run}/orca")
     orca = subprocess.Popen([f"{run}/orca", "infinity"])
     return lambda: ["the user's Orca is gone"] * (orca.poll() is not None) + [
@@ -224,10 +219,8 @@ if __name__ == "__main__":
     args, options = sys.argv[1:], {"display": "x11", "scale": 1}
     while args[0].startswith("--"):
         option = args.pop(0)[2:]
-        if option in ("x11", "x11-wm", "weston", "mutter", "kwin"):
-            options["display"] = option
-        else:
-            options[option] = float(args.pop(0)) if option == "scale" else True
+        options.update({option: float(args.pop(0))} if option == "scale" else {option: True} if
+                       option in ("sound", "fi") else {"display": option})
     faults, status = beside(home := tempfile.mkdtemp(prefix="lautari-world.")), 1
     env = {k: os.environ[k] for k in KEPT if k in os.environ} | dict(
         HOME=home, XDG_RUNTIME_DIR=tempfile.mkdtemp(dir=home), LANG="C.UTF-8",
