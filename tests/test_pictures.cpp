@@ -100,7 +100,7 @@ void Pictures::window() {
                                 {&w->MnuTietokone, u'T'}})
         checked += (*item)->checked() ? QString(letter) : QString();
     QCOMPARE(checked + w->MnuTietokone->caption(),
-             menus + (menus[1] == u'1' ? u"Tietokone"_s : u"Pelaaja 2"_s));
+             menus + words(menus[1] == u'1' ? u"{Computer}"_s : u"{Player 2}"_s));
     QWidget* shown = w.w.get();
     if (name == u"in-progress-focus" || screenshot) {
         w->activateWindow();

@@ -2,10 +2,30 @@
 #include "support/window.h"
 #include "ui/ohje.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+QString words(QString text) {
+    static const QHash<QString, QString> named = [] {
+        QFile file(QStringLiteral(LAUTARI_WORDS));
+        QHash<QString, QString> named;
+        file.open(QIODevice::ReadOnly);
+        const QRegularExpression line(u"^([^#\\n].*?) = (.*)$"_s,
+                                      QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) {
+            const QRegularExpressionMatch word = it.next();
+            named.insert(word.captured(1), word.captured(2));
+        }
+        return named;
+    }();
+    for (auto it = named.begin(); it != named.end(); ++it)
+        text.replace(u'{' + it.key() + u'}', it.value());
+    return text;
+}
 
 Window::Window(bool shown) : w(std::make_unique<Lautari>()) {
     auto source = std::make_unique<position::ScriptedRandom>();

@@ -13,6 +13,10 @@
 inline const QStringList kEvents = {"a1", "a2", "a3", "b1", "b2", "b3", "c1", "c2", "c3",
                                     "N",  "H",  "K",  "V",  "1P", "2P", "P",  "T",  "A"};
 
+// `text` with each name in braces ("{turn 2}") replaced by the game's words
+// that tests/words.txt gives it.
+QString words(QString text);
+
 // The game window with a scripted random source, shown offscreen unless told
 // otherwise (a window that is not shown still takes clicks, and costs less).
 struct Window {
