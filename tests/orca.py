@@ -271,9 +271,9 @@ for step, said in zip(STEPS, heard_by_step):
         for n, h in zip(step.news, news)) \
         and (not news or [w for w in said if " " in w][-1] == news[-1]) \
         and not any(g in w for g in GRAYED for w in said), (step.name, said)
-    # Menus read as menus: no square said before the last menu item heard
-    # (not as the game quits, where Orca may be behind).
+    # Menus read as menus: no square said between the first menu item heard
+    # and the last, late words of the step before aside (not as the game quits).
     if step.keys.startswith("F10") and step.front:
-        last = max((i for i, w in enumerate(said) if w.startswith(MENUS)), default=None)
-        assert last is not None and not any(
-            re.match(r"[abc][123]: ", w) for w in said[:last]), (step.name, said)
+        menus = [i for i, w in enumerate(said) if w.startswith(MENUS)] or [None]
+        assert menus[0] is not None and not any(re.match(r"[abc][123]: ", w) for w in said[
+            menus[0]:menus[-1]]), (step.name, said)
