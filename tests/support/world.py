@@ -140,10 +140,9 @@ def end_all(grace=10):
 
 
 # The stand-in for the user's session: its buses, compositor, sound and speech
-# servers, each a socket that notes whoever connects, with the variables of a
-# desktop session pointing at them (its display too, which no server answers);
-# a process of the user named orca, which the test's own Orca must neither see
-# nor stop. Returns what the test did to it.
+# servers, each a socket that notes whoever connects, the session's variables
+# pointing at them (its display at none); a process of the user named orca,
+# which the test's Orca must neither see nor stop. Returns what the test did.
 def beside(home):
     run, reached = tempfile.mkdtemp(dir=home), []
     for path in ("bus", "at-spi/bus", "wayland-0", "pulse/native", "pipewire-0", "speechd"):
@@ -216,6 +215,7 @@ def desktop(env, display, scale, sound):
 
 if __name__ == "__main__":
     enter()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # ended as a test is, it ends all
     args, options = sys.argv[1:], {"display": "x11", "scale": 1}
     while args[0].startswith("--"):
         option = args.pop(0)[2:]
