@@ -13,7 +13,7 @@ while IFS=: read -r file line name; do
     name=${name//\`/}
     grep -qxF -- "$name" <<<"$known" ||
         { echo "$file:$line: names the test $name, which CTest does not know"; status=1; }
-done < <(grep -onE '`(test_[a-z_]+(@[a-z0-9.]+)?|orca[a-z_]*(@fi)?|(themes|style)@[A-Za-z:-]+|package[a-z_]*|hardening|memcheck|strength|cli|docs)`' \
+done < <(grep -onE '`(test_[a-z_]+(@[a-z0-9.]+)?|orca[a-z_]*(@fi)?|(themes|style)@[A-Za-z:-]+|package[a-z_]*|hardening|memcheck|strength|cli|docs|bells)`' \
     README.md CONTRIBUTING.md BENCHMARKS.md docs/*.md debian/README.source)
 # Best play's wins and random play's losses, for the person opening the game.
 while IFS='|' read -r _ level starter best _ _ _ _ loss _; do
