@@ -203,15 +203,16 @@ def play(game, desktop, home):
     for step in STEPS:
         marks.append(len(spoken(log)))
         for key in step.keys.split() if step.pace == "by key" else [step.keys]:
-            was = shown(game)["focus"]
+            was = step.pace == "by key" and shown(game)["focus"]
             print(f"{datetime.datetime.now():%H:%M:%S.%f} - KEY SENT: {key}")  # as Orca stamps
             press(key, 0.04 if step.pace == "quick" else 0.15)
             if step.pace == "by key" and step.front:  # (quitting leaves nothing to wait for)
                 expect(f"the game after {key} of {step.name!r}", "the focus", lambda: True if (
-                    f := shown(game)["focus"]) != was and re.fullmatch(ALLOWED, f) else f, True)
+                    f := shown(game)["focus"]) != was and re.fullmatch(ALLOWED, f) else f, True,
+                    pause=0.25)  # (each reading of the tree many calls on Orca's bus)
         if step.front:  # what the game shows, whatever Orca says
             expect(f"the game after {step.name!r}", "what it shows", lambda: check(game, step),
-                   True)
+                   True, pause=0.25)
         told += len(step.news)
         bells += step.bells if wayland else min(step.bells, 1)
         orca = f"Orca after {step.name!r} (the game showing {shown(game) if step.front else ''})"
@@ -233,8 +234,7 @@ def play(game, desktop, home):
     return [said[a:b] for a, b in zip(marks, marks[1:] + [len(said)])]
 
 
-# Whether the game shows what the step says (the focus on its named part, the
-# board, the status line, the window in front); else what it shows.
+# True where the game shows what the step says, else what it shows.
 def check(game, step):
     now = shown(game)
     return True if re.fullmatch(ALLOWED, now["focus"]) and step.focus in (

@@ -52,9 +52,9 @@ def start(cmd, env=None, reply=False, log=subprocess.DEVNULL, out=None):
         return f.readline().strip() if reply else process
 
 
-# Polls until `get()` equals `want`, for as long as a busy machine may need;
-# else names what disagreed, and how.
-def expect(what, prop, get, want, timeout=30):
+# Polls until `get()` equals `want`, every `pause` seconds, for as long as a
+# busy machine may need; else names what disagreed, and how.
+def expect(what, prop, get, want, timeout=30, pause=0.05):
     deadline = time.monotonic() + timeout
     while True:
         try:
@@ -64,7 +64,7 @@ def expect(what, prop, get, want, timeout=30):
             got = e
         if time.monotonic() > deadline:
             raise AssertionError(f"{what}: {prop} is {got!r}, expected {want!r}")
-        time.sleep(0.05)
+        time.sleep(pause)
 
 
 # The sounds that the session's sound server plays, as pw-mon tells them: a
